@@ -1,0 +1,21 @@
+// Runs tolvek-cli commands in-process against the test server.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tolvek::test {
+
+struct CliResult {
+  int status = -1;
+  QString out;
+  QString err;
+};
+
+// Runs `args` as given, with `input` as standard input.
+CliResult runCli(const QStringList& args, const QString& input = {});
+
+// The connection options of the test server's built-in login, then `args`.
+CliResult runCliOn(const QStringList& args, const QString& input = {});
+
+}  // namespace tolvek::test
