@@ -11,7 +11,10 @@ namespace {
 }
 
 const std::map<QString, PostFunction>& kinds() {
-  static const std::map<QString, PostFunction> all = {};
+  static const std::map<QString, PostFunction> all = {
+      {QStringLiteral("company"), postCompany},
+      {QStringLiteral("user"), postUser},
+  };
   return all;
 }
 }  // namespace

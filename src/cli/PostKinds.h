@@ -38,6 +38,9 @@ struct Posted {
 
 using PostFunction = std::function<Posted(TDM&, const Fields&)>;
 
+Posted postCompany(TDM& dm, const Fields& fields);
+Posted postUser(TDM& dm, const Fields& fields);
+
 // The kind's function, or nothing for an unknown kind.
 std::optional<PostFunction> postKind(const QString& kind);
 

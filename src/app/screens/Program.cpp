@@ -1,0 +1,59 @@
+#include "app/screens/Program.h"
+
+#include <QLineEdit>
+
+#include "app/screens/TBrDateForm.h"
+#include "app/screens/TEvrak_No.h"
+#include "app/screens/TFormFirma.h"
+#include "app/screens/TKimlikGir.h"
+#include "app/screens/TMainForm.h"
+#include "app/screens/TPYetki.h"
+#include "app/screens/TServerAdres.h"
+#include "app/screens/Ui.h"
+#include "data/Format.h"
+
+namespace tolvek {
+
+Program::Program(TDM& dm, Ui& ui) : dm_(dm), ui_(ui) {
+  // Nothing here touches the session or the database: that waits for a login.
+  main_ = std::make_unique<TMainForm>(*this);
+  mainForm = main_.get();
+  dateForm = make<TBrDateForm>();
+  formFirma = make<TFormFirma>();
+  evrakNo = make<TEvrak_No>();
+  kimlikGir = make<TKimlikGir>();
+  pYetki = make<TPYetki>();
+  serverAdres = make<TServerAdres>();
+}
+
+Program::~Program() = default;
+
+QMainWindow* Program::mainWindow() const { return main_.get(); }
+
+template <typename T>
+T* Program::make() {
+  auto* screen = new T(*this);  // owned by the main window
+  screens_ << screen;
+  return screen;
+}
+
+void Program::closeOtherWindows() {
+  for (Screen* s : screens_) {
+    if (s->isVisible()) s->close();
+  }
+}
+
+std::optional<QDate> Program::pickDate(const QDate& start) {
+  dateForm->setDate(start.isValid() ? start : QDate::currentDate());
+  if (dateForm->openModal() != QDialog::Accepted) return std::nullopt;
+  return dateForm->date();
+}
+
+std::optional<qint64> Program::askDocumentNumber() {
+  if (evrakNo->openModal() != QDialog::Accepted) return std::nullopt;
+  const qint64 number = fmt::parseWhole(evrakNo->Ev_No->text());
+  if (number < 1) return std::nullopt;
+  return number;
+}
+
+}  // namespace tolvek

@@ -1,0 +1,70 @@
+// The program's single instances: the session context, the Ui service and every screen, created
+// once at start; screens reach each other through it.
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <memory>
+#include <optional>
+
+class QMainWindow;
+class QWidget;
+
+namespace tolvek {
+
+class Screen;
+class TDM;
+class Ui;
+class TMainForm;
+class TBrDateForm;
+class TEvrak_No;
+class TKimlikGir;
+class TPYetki;
+class TFormFirma;
+class TServerAdres;
+
+class Program {
+ public:
+  Program(TDM& dm, Ui& ui);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  TDM& dm() { return dm_; }
+  Ui& ui() { return ui_; }
+  QMainWindow* mainWindow() const;
+
+  // The splash window, closed by the main window's show step.
+  QWidget* splash = nullptr;
+
+  // Screens, in the order they are created.
+  TMainForm* mainForm = nullptr;
+  TBrDateForm* dateForm = nullptr;
+  TFormFirma* formFirma = nullptr;
+  TEvrak_No* evrakNo = nullptr;
+  TKimlikGir* kimlikGir = nullptr;
+  TPYetki* pYetki = nullptr;
+  TServerAdres* serverAdres = nullptr;
+
+  // Every screen but the main window.
+  const QList<Screen*>& screens() const { return screens_; }
+  // Closes every visible screen but the main window.
+  void closeOtherWindows();
+
+  // The date picker, started on `start`; nothing when cancelled.
+  std::optional<QDate> pickDate(const QDate& start);
+  // The document-number prompt: nothing when cancelled or below 1; a text that is no number
+  // raises ConversionError (the general error report).
+  std::optional<qint64> askDocumentNumber();
+
+ private:
+  template <typename T>
+  T* make();
+
+  TDM& dm_;
+  Ui& ui_;
+  std::unique_ptr<TMainForm> main_;
+  QList<Screen*> screens_;
+};
+
+}  // namespace tolvek
