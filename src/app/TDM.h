@@ -17,6 +17,7 @@ struct AccountChoice {
   QString currency;
 };
 
+// The report parameters the parameter screens store and the report screens read.
 struct ReportParams {
   QString firstCode;
   QString lastCode;
@@ -25,6 +26,9 @@ struct ReportParams {
   QString option;
   QDate firstDate;
   QDate lastDate;
+  // The trial balance's zero filter and karton order, ticked on the account parameter screen.
+  bool hideZero = false;
+  bool orderKarton = false;
 };
 
 class TDM {

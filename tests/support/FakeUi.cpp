@@ -1,5 +1,6 @@
 #include "support/FakeUi.h"
 
+#include <QDir>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QWidget>
@@ -56,6 +57,7 @@ void FakeUi::show(QWidget* window) {
 QString FakeUi::saveFileName(QWidget*, const QString&, const QString& defaultName,
                              const QString& defaultSuffix, const QString&) {
   savedDefaultName = defaultName;
+  if (!saveDialogMovesTo.isEmpty()) QDir::setCurrent(saveDialogMovesTo);
   savedSuffix = defaultSuffix;
   if (saveNames.empty()) return {};
   const QString name = saveNames.front();

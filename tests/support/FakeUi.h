@@ -25,6 +25,7 @@ class FakeUi : public Ui {
   std::deque<Answer> answers;               // Yes/No questions; empty: No
   std::deque<QString> saveNames;            // save dialogs; empty: cancelled
   std::deque<bool> printChoices;            // print dialogs; empty: cancelled
+  QString saveDialogMovesTo;                // a save dialog that changes the current directory
   // Modal screens by object name: the handler drives the screen (fills fields, presses OK);
   // without one the screen is cancelled.
   void onExec(const QString& screen, std::function<void(QDialog*)> handler);

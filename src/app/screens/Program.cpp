@@ -10,6 +10,9 @@
 #include "app/screens/TPYetki.h"
 #include "app/screens/TServerAdres.h"
 #include "app/screens/Ui.h"
+#include "reports/screens/TCarParam.h"
+#include "reports/screens/TReportForm.h"
+#include "reports/screens/TStokFlt.h"
 #include "data/Format.h"
 
 namespace tolvek {
@@ -24,6 +27,18 @@ Program::Program(TDM& dm, Ui& ui) : dm_(dm), ui_(ui) {
   kimlikGir = make<TKimlikGir>();
   pYetki = make<TPYetki>();
   serverAdres = make<TServerAdres>();
+  carParam = make<TCarParam>();
+  stokFlt = make<TStokFlt>();
+  dpStokFlt = make<TDpStokFlt>();
+}
+
+TReportForm* Program::reportScreen(const ReportDefinition& report) {
+  auto it = reportScreens_.find(&report);
+  if (it != reportScreens_.end()) return it->second;
+  auto* screen = new TReportForm(*this, report);
+  screens_ << screen;
+  reportScreens_.emplace(&report, screen);
+  return screen;
 }
 
 Program::~Program() = default;

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QList>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -22,6 +23,11 @@ class TKimlikGir;
 class TPYetki;
 class TFormFirma;
 class TServerAdres;
+class TCarParam;
+class TStokFlt;
+class TDpStokFlt;
+class TReportForm;
+struct ReportDefinition;
 
 class Program {
  public:
@@ -45,6 +51,12 @@ class Program {
   TKimlikGir* kimlikGir = nullptr;
   TPYetki* pYetki = nullptr;
   TServerAdres* serverAdres = nullptr;
+  TCarParam* carParam = nullptr;
+  TStokFlt* stokFlt = nullptr;
+  TDpStokFlt* dpStokFlt = nullptr;
+
+  // The common report screen of a report; one instance per report, made on first use.
+  TReportForm* reportScreen(const ReportDefinition& report);
 
   // Every screen but the main window.
   const QList<Screen*>& screens() const { return screens_; }
@@ -65,6 +77,7 @@ class Program {
   Ui& ui_;
   std::unique_ptr<TMainForm> main_;
   QList<Screen*> screens_;
+  std::map<const ReportDefinition*, TReportForm*> reportScreens_;
 };
 
 }  // namespace tolvek
