@@ -14,6 +14,10 @@ const std::map<QString, PostFunction>& kinds() {
   static const std::map<QString, PostFunction> all = {
       {QStringLiteral("company"), postCompany},
       {QStringLiteral("user"), postUser},
+      {QStringLiteral("account"), postAccount},
+      {QStringLiteral("address"), postAddress},
+      {QStringLiteral("opening"), postOpening},
+      {QStringLiteral("rate"), postRate},
   };
   return all;
 }

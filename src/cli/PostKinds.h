@@ -40,6 +40,10 @@ using PostFunction = std::function<Posted(TDM&, const Fields&)>;
 
 Posted postCompany(TDM& dm, const Fields& fields);
 Posted postUser(TDM& dm, const Fields& fields);
+Posted postAccount(TDM& dm, const Fields& fields);
+Posted postAddress(TDM& dm, const Fields& fields);
+Posted postOpening(TDM& dm, const Fields& fields);
+Posted postRate(TDM& dm, const Fields& fields);
 
 // The kind's function, or nothing for an unknown kind.
 std::optional<PostFunction> postKind(const QString& kind);

@@ -25,7 +25,9 @@ void fillParameters(TDM& dm, const ReportDefinition& report, const Options& o) {
                                : report.parameters == ParameterScreen::None   ? QString()
                                                                               : QStringLiteral("00");
   p.firstCode = turkishCodeUpper(o.value(QStringLiteral("from"), firstDefault));
-  p.lastCode = turkishCodeUpper(o.value(QStringLiteral("to"), QStringLiteral("ZZZ")));
+  const QString lastDefault =
+      report.parameters == ParameterScreen::None ? QString() : QStringLiteral("ZZZ");
+  p.lastCode = turkishCodeUpper(o.value(QStringLiteral("to"), lastDefault));
   p.firstDate = o.date(QStringLiteral("date1")).value_or(dm.openingDate);
   p.lastDate = o.date(QStringLiteral("date2")).value_or(QDate::currentDate());
   p.karton = o.value(QStringLiteral("karton"));

@@ -123,7 +123,10 @@ QSqlQuery Connection::run(const QString& sql, const Params& params, const QStrin
       ok = q.prepare(sql);
       if (ok) {
         for (const auto& [name, value] : params) {
-          q.bindValue(name.startsWith(QChar(':')) ? name : QChar(':') + name, value);
+          // Writers store empty text as '', never as NULL, whatever QString held it.
+          const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
+          q.bindValue(name.startsWith(QChar(':')) ? name : QChar(':') + name,
+                      nullText ? QVariant(QStringLiteral("")) : value);
         }
         ok = q.exec();
       }

@@ -116,6 +116,24 @@ QString turkishCodeUpper(const QString& text) {
   return out;
 }
 
+QString turkishFold(const QString& text) {
+  QString out = text;
+  for (QChar& c : out) {
+    if (c == QChar(u'\u0130')) {
+      c = QChar('i');
+    } else if (c == QChar('I')) {
+      c = QChar(u'\u0131');
+    } else {
+      c = c.toLower();
+    }
+  }
+  return out;
+}
+
+bool startsWithFolded(const QString& text, const QString& prefix) {
+  return turkishFold(text).startsWith(turkishFold(prefix));
+}
+
 QChar codeInputKey(QChar c) { return c == QChar(',') ? QChar('.') : codeUpper(c); }
 
 QString codeInput(const QString& text) {

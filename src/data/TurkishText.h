@@ -32,6 +32,13 @@ namespace tolvek {
 // ı stays as it is, and so does every other character.
 QString turkishCodeUpper(const QString& text);
 
+// Folds case by the Turkish rules (İ → i, I → ı, then ordinary lower case), for searches that
+// ignore letter case.
+QString turkishFold(const QString& text);
+
+// True when `text` starts with `prefix`, letter case ignored by the Turkish rules.
+bool startsWithFolded(const QString& text, const QString& prefix);
+
 // The key mapping of code fields: the upper-casing above and ',' → '.'.
 QChar codeInputKey(QChar c);
 QString codeInput(const QString& text);

@@ -1,10 +1,12 @@
 // The reports tolvek-cli can run; each subsystem's report definitions are listed here.
 #include "reports/Report.h"
 
+#include "accounts/ChartReport.h"
+
 namespace tolvek {
 
 const std::vector<const ReportDefinition*>& reportRegistry() {
-  static const std::vector<const ReportDefinition*> all = {};
+  static const std::vector<const ReportDefinition*> all = {&chartReport()};
   return all;
 }
 

@@ -27,8 +27,8 @@ const char* kNoAccess = "Bu Bilgilere Ulaşma Yetkiniz Bulunmamaktadır !";
 // The command table, written out as the users know it.
 const Row kRows[] = {
     {"ButFirmaPar", "", 0, '0', "", "TKimlikGir"},
-    {"ButFihrist", kNotFound, 7, '1', kNoInfo, ""},
-    {"ButKur", kNotFound, 9, '1', kNoInfo, ""},
+    {"ButFihrist", kNotFound, 7, '1', kNoInfo, "TAdrAna"},
+    {"ButKur", kNotFound, 9, '1', kNoInfo, "TKurAna"},
     {"ButCari", kNotFound, 0, '0', "", ""},
     {"ButStok", kNotFound, 1, '1', kNoAccess, ""},
     {"ButMusStok", kNotFound, 1, '2', kNoInfo, ""},
@@ -36,7 +36,7 @@ const Row kRows[] = {
     {"ButRapor", kNotFound, 3, '1', kNoAccess, ""},
     {"ButCarRap", kNotFound, 1, '3', kNoInfo, ""},
     {"ComPanel", kNotFound, 1, '3', kNoInfo, "TFormFirma"},
-    {"MenuCariHesapKoduSil", kNotFound, 6, '3', kNoInfo, ""},
+    {"MenuCariHesapKoduSil", kNotFound, 6, '3', kNoInfo, "THspSil"},
     {"MenuStokHesapKoduSil", kNotFound, 6, '3', kNoInfo, ""},
     {"MenuImalatGuncelle", kNotFound, 1, '3', kNoInfo, ""},
     {"MenuPersonelYetki", kNotFound, 1, '3', kNoInfo, "TPYetki"},

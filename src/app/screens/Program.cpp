@@ -2,6 +2,16 @@
 
 #include <QLineEdit>
 
+#include "accounts/screens/TAdrAna.h"
+#include "accounts/screens/TCariPlanDok.h"
+#include "accounts/screens/TDevir.h"
+#include "accounts/screens/THesapAra.h"
+#include "accounts/screens/THesapPlan.h"
+#include "accounts/screens/THspSil.h"
+#include "app/TDM.h"
+#include "rates/screens/TKurAna.h"
+#include "rates/screens/TKurGiris.h"
+
 #include "app/screens/TBrDateForm.h"
 #include "app/screens/TEvrak_No.h"
 #include "app/screens/TFormFirma.h"
@@ -30,6 +40,19 @@ Program::Program(TDM& dm, Ui& ui) : dm_(dm), ui_(ui) {
   carParam = make<TCarParam>();
   stokFlt = make<TStokFlt>();
   dpStokFlt = make<TDpStokFlt>();
+  hesapAra = make<THesapAra>();
+  hesapPlan = make<THesapPlan>();
+  devir = make<TDevir>();
+  cariPlanDok = make<TCariPlanDok>();
+  adrAna = make<TAdrAna>();
+  kurAna = make<TKurAna>();
+  kurGiris = make<TKurGiris>();
+  hspSil = make<THspSil>();
+}
+
+std::optional<AccountChoice> Program::searchAccount() {
+  if (hesapAra->openModal() != QDialog::Accepted) return std::nullopt;
+  return dm_.accountSearch;
 }
 
 TReportForm* Program::reportScreen(const ReportDefinition& report) {

@@ -27,6 +27,15 @@ class TCarParam;
 class TStokFlt;
 class TDpStokFlt;
 class TReportForm;
+class THesapAra;
+class THesapPlan;
+class THspSil;
+class TCariPlanDok;
+class TAdrAna;
+class TDevir;
+class TKurAna;
+class TKurGiris;
+struct AccountChoice;
 struct ReportDefinition;
 
 class Program {
@@ -54,6 +63,14 @@ class Program {
   TCarParam* carParam = nullptr;
   TStokFlt* stokFlt = nullptr;
   TDpStokFlt* dpStokFlt = nullptr;
+  THesapAra* hesapAra = nullptr;
+  THesapPlan* hesapPlan = nullptr;
+  THspSil* hspSil = nullptr;
+  TCariPlanDok* cariPlanDok = nullptr;
+  TAdrAna* adrAna = nullptr;
+  TDevir* devir = nullptr;
+  TKurAna* kurAna = nullptr;
+  TKurGiris* kurGiris = nullptr;
 
   // The common report screen of a report; one instance per report, made on first use.
   TReportForm* reportScreen(const ReportDefinition& report);
@@ -65,6 +82,8 @@ class Program {
 
   // The date picker, started on `start`; nothing when cancelled.
   std::optional<QDate> pickDate(const QDate& start);
+  // The account search; the chosen account, nothing when cancelled.
+  std::optional<AccountChoice> searchAccount();
   // The document-number prompt: nothing when cancelled or below 1; a text that is no number
   // raises ConversionError (the general error report).
   std::optional<qint64> askDocumentNumber();

@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "accounts/screens/TAdrAna.h"
+#include "accounts/screens/THspSil.h"
 #include "app/Company.h"
 #include "app/Login.h"
 #include "app/TDM.h"
@@ -21,6 +23,7 @@
 #include "app/screens/Ui.h"
 #include "app/screens/Widgets.h"
 #include "data/Errors.h"
+#include "rates/screens/TKurAna.h"
 
 namespace tolvek {
 
@@ -50,8 +53,8 @@ void TMainForm::buildCommands() {
   commands_ = {
       {"ButSon", {}, 0, '0', {}, [this] { close(); }},
       {"ButFirmaPar", {}, 0, '0', {}, [this] { ButFirmaParClick(); }},
-      {"ButFihrist", kNotFound, 7, '1', kNoInfo, {}},
-      {"ButKur", kNotFound, 9, '1', kNoInfo, {}},
+      {"ButFihrist", kNotFound, 7, '1', kNoInfo, modal(&p.adrAna)},
+      {"ButKur", kNotFound, 9, '1', kNoInfo, modal(&p.kurAna)},
       {"ButCari", kNotFound, 0, '0', {}, {}},
       {"ButStok", kNotFound, 1, '1', kNoAccess, {}},
       {"ButMusStok", kNotFound, 1, '2', kNoInfo, {}},
@@ -59,7 +62,7 @@ void TMainForm::buildCommands() {
       {"ButRapor", kNotFound, 3, '1', kNoAccess, {}},
       {"ButCarRap", kNotFound, 1, '3', kNoInfo, {}},
       {"ComPanel", kNotFound, 1, '3', kNoInfo, [this] { openCompanyParameters(); }},
-      {"MenuCariHesapKoduSil", kNotFound, 6, '3', kNoInfo, {}},
+      {"MenuCariHesapKoduSil", kNotFound, 6, '3', kNoInfo, modal(&p.hspSil)},
       {"MenuStokHesapKoduSil", kNotFound, 6, '3', kNoInfo, {}},
       {"MenuImalatGuncelle", kNotFound, 1, '3', kNoInfo, {}},
       {"MenuPersonelYetki", kNotFound, 1, '3', kNoInfo, modal(&p.pYetki)},
