@@ -29,6 +29,9 @@ struct ReportParams {
   // The trial balance's zero filter and karton order, ticked on the account parameter screen.
   bool hideZero = false;
   bool orderKarton = false;
+  // The account of a one-account report, and whether a statement lists the goods of documents.
+  QString account;
+  bool withGoods = false;
 };
 
 class TDM {

@@ -1,4 +1,5 @@
 // demo: a consistent demo firm, every card and document posted through post's own code.
+#include <QJsonArray>
 #include <QJsonObject>
 #include <cmath>
 #include <QRandomGenerator>
@@ -176,6 +177,36 @@ int demo(const Options& o, Io io) {
                            {"BankaAl", std::round(buy * 0.998 * 10000) / 10000},
                            {"BankaSat", std::round(sell * 1.006 * 10000) / 10000}});
     }
+  }
+  // A few hundred vouchers of the four kinds across the accounts, in the month that has rates.
+  QStringList codes;
+  for (const Ledger& l : ledgers) codes << QLatin1String(l.code);
+  for (int round = 0; round < rounds; ++round) {
+    for (int i = 0; i < int(std::size(kCustomers)); ++i) {
+      codes << QStringLiteral("120.%1").arg(round * std::size(kCustomers) + i + 1, 3, 10, QChar('0'));
+    }
+    for (int i = 0; i < int(std::size(kSuppliers)); ++i) {
+      codes << QStringLiteral("320.%1").arg(round * std::size(kSuppliers) + i + 1, 3, 10, QChar('0'));
+    }
+  }
+  const char* kinds[] = {"K", "L", "M", "N"};
+  const char* notes[] = {"Tahsilat", "Ödeme", "Virman", "Kur farkı", "Çek tahsili", "Avans"};
+  const int vouchers = 300 * rounds;
+  for (int i = 0; i < vouchers; ++i) {
+    const QString debit = codes[random.bounded(int(codes.size()))];
+    QString credit = codes[random.bounded(int(codes.size()))];
+    if (credit == debit) credit = codes[(codes.indexOf(debit) + 1) % codes.size()];
+    const QDate date(2026, 1, 1 + random.bounded(31));
+    QJsonObject v{{"ETarih", date.toString(Qt::ISODate)},
+                  {"VTarih", date.addDays(random.bounded(3) * 15).toString(Qt::ISODate)},
+                  {"ComETip", kinds[random.bounded(4)]},
+                  {"BorKod", debit},
+                  {"AlKod", credit},
+                  {"BRTut", amount(100, 25000)},
+                  {"MakIzahat", QJsonArray{QString::fromUtf8(notes[random.bounded(6)]),
+                                           QStringLiteral("Demo dekont %1").arg(i + 1)}}};
+    if (random.bounded(5) == 0) v.insert("EdOnay", "X");
+    poster.post("voucher", v);
   }
   io.out << "demo " << p.databaseName << " (" << poster.count() << " kayıt)\n";
   return Done;

@@ -18,6 +18,7 @@ const std::map<QString, PostFunction>& kinds() {
       {QStringLiteral("address"), postAddress},
       {QStringLiteral("opening"), postOpening},
       {QStringLiteral("rate"), postRate},
+      {QStringLiteral("voucher"), postVoucher},
   };
   return all;
 }

@@ -44,6 +44,7 @@ Posted postAccount(TDM& dm, const Fields& fields);
 Posted postAddress(TDM& dm, const Fields& fields);
 Posted postOpening(TDM& dm, const Fields& fields);
 Posted postRate(TDM& dm, const Fields& fields);
+Posted postVoucher(TDM& dm, const Fields& fields);
 
 // The kind's function, or nothing for an unknown kind.
 std::optional<PostFunction> postKind(const QString& kind);

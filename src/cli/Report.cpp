@@ -36,11 +36,14 @@ void fillParameters(TDM& dm, const ReportDefinition& report, const Options& o) {
                  ? o.value(QStringLiteral("type"), QStringLiteral("0"))
                  : (o.flag(QStringLiteral("by-value-date")) ? QStringLiteral("x") : QString());
   p.hideZero = o.flag(QStringLiteral("hide-zero"));
+  p.account = o.value(QStringLiteral("account"));
+  p.withGoods = o.flag(QStringLiteral("with-goods"));
   p.orderKarton = o.flag(QStringLiteral("order-karton"));
 }
 
-// Bytes as they are: the report file is ISO-8859-9, not text to be re-encoded.
-void writeOut(Io io, const QString& path, const QByteArray& bytes) {
+// Bytes as they are: the report file is ISO-8859-9 and CSV is UTF-8, neither to be re-encoded.
+// A stream without a device (a caller's string) takes the text they stand for.
+void writeOut(Io io, const QString& path, const QByteArray& bytes, bool utf8) {
   if (!path.isEmpty()) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
@@ -52,7 +55,7 @@ void writeOut(Io io, const QString& path, const QByteArray& bytes) {
   if (QIODevice* device = io.out.device()) {
     device->write(bytes);
   } else {
-    io.out << QString::fromLatin1(bytes);
+    io.out << (utf8 ? QString::fromUtf8(bytes) : latin5::decode(bytes));
   }
 }
 
@@ -86,9 +89,9 @@ int report(const Options& o, Io io) {
   const ReportOutput out = r->compute(*dm);
 
   if (format == QLatin1String("csv")) {
-    writeOut(io, output, reportCsv(*r, out));
+    writeOut(io, output, reportCsv(*r, out), true);
   } else if (format == QLatin1String("html")) {
-    writeOut(io, output, latin5::encode(reportHtml(*r, out)));
+    writeOut(io, output, latin5::encode(reportHtml(*r, out)), false);
   } else {
     QPdfWriter pdf(output);
     pdf.setTitle(r->listing.jobTitle);

@@ -98,10 +98,10 @@ bool pageBreakBefore(int lineCounter, int lineLimit, int rowPosition, int rowCou
   return lineCounter > lineLimit && rowPosition < rowCount - 1;
 }
 
-void printListing(QPagedPaintDevice& device, const ListingSpec& spec, const ReportTable& table,
+void printListing(QPagedPaintDevice& device, const ListingSpec& listing, const ReportTable& table,
                   const QString& label1) {
-  ListingCanvas c(device, spec.layout);
-  const bool cells = spec.layout == ListingLayout::CharacterCell;
+  ListingCanvas c(device, listing.layout);
+  const bool cells = listing.layout == ListingLayout::CharacterCell;
   int line = 1;
   int page = 1;
   auto header = [&] {
@@ -110,7 +110,7 @@ void printListing(QPagedPaintDevice& device, const ListingSpec& spec, const Repo
       c.setBold(true);
       c.text(1, 1, label1 + QStringLiteral(" Sayfa : ") + QString::number(page));
       c.band(2);
-      for (const ListingCaption& k : spec.captions) {
+      for (const ListingCaption& k : listing.captions) {
         k.align == Align::Right ? c.right(k.at, 3, k.text) : c.text(k.at, 3, k.text);
       }
       c.setBold(false);
@@ -118,20 +118,20 @@ void printListing(QPagedPaintDevice& device, const ListingSpec& spec, const Repo
     } else {
       c.text(1, line, label1 + QStringLiteral(" Sayfa : ") + QString::number(page));
       line += 2;
-      for (const ListingCaption& k : spec.captions) {
+      for (const ListingCaption& k : listing.captions) {
         k.align == Align::Right ? c.right(k.at, line, k.text) : c.text(k.at, line, k.text);
       }
       line += 2;
     }
   };
   for (int r = 0; r < table.rowCount(); ++r) {
-    if (pageBreakBefore(line, spec.lineLimit, r + 1, table.rowCount())) {
+    if (pageBreakBefore(line, listing.lineLimit, r + 1, table.rowCount())) {
       c.newPage();
       ++page;
       line = 1;
     }
     if (line == 1) header();
-    for (const ListingField& f : spec.fields) {
+    for (const ListingField& f : listing.fields) {
       const int col = table.columnIndex(f.column);
       const ReportColumn& rc = table.column(col);
       QString text;
@@ -144,8 +144,8 @@ void printListing(QPagedPaintDevice& device, const ListingSpec& spec, const Repo
       }
       f.align == Align::Right ? c.right(f.at, line + f.line, text) : c.text(f.at, line + f.line, text);
     }
-    line += spec.linesPerRow;
-    if (spec.rowRule) c.rule(2, 113, line);
+    line += listing.linesPerRow;
+    if (listing.rowRule) c.rule(2, 113, line);
   }
 }
 

@@ -90,7 +90,7 @@ struct ListingSpec {
 
 // Prints the row table: page header (Label1 + " Sayfa : " + page, then the captions), the rows,
 // the page-break rule. An empty table starts and ends the job and prints nothing.
-void printListing(QPagedPaintDevice& device, const ListingSpec& spec, const ReportTable& table,
+void printListing(QPagedPaintDevice& device, const ListingSpec& listing, const ReportTable& table,
                   const QString& label1);
 
 }  // namespace tolvek

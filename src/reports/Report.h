@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVariantMap>
+#include <any>
 #include <functional>
 
 #include "reports/Listing.h"
@@ -18,7 +19,7 @@ class TDM;
 struct ReportOutput {
   ReportTable table;
   QString label1;      // the one-line summary of the parameters
-  QVariantMap extra;   // whatever a report's own file or listing needs besides the rows
+  std::any payload;    // whatever a report's own file or listing needs besides the rows
 };
 
 // Which parameter screen a report's options come from; gives the defaults of tolvek-cli.

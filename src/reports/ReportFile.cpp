@@ -115,6 +115,10 @@ QByteArray csv(const ReportTable& table) {
       const ReportColumn& c = columns[i];
       if (!c.inFile()) continue;
       const QVariant& v = table.value(r, i);
+      if (v.isNull()) {
+        cells << QString();
+        continue;
+      }
       switch (c.type) {
         case ReportColumn::Type::Text: cells << csvField(v.toString()); break;
         case ReportColumn::Type::Float: cells << fmt::fixedPoint(v.toDouble(), c.fileDecimals()); break;

@@ -2,11 +2,12 @@
 #include "reports/Report.h"
 
 #include "accounts/ChartReport.h"
+#include "accounts/Statement.h"
 
 namespace tolvek {
 
 const std::vector<const ReportDefinition*>& reportRegistry() {
-  static const std::vector<const ReportDefinition*> all = {&chartReport()};
+  static const std::vector<const ReportDefinition*> all = {&chartReport(), &statementReport()};
   return all;
 }
 

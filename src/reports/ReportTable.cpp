@@ -85,6 +85,7 @@ QVariant ReportTable::value(int row, const QString& column) const {
 
 QString ReportTable::formatted(int row, int column, const QString& pattern) const {
   const QVariant& v = rows_[row][column];
+  if (v.isNull()) return {};  // a cell left blank on purpose (a total row's empty columns)
   switch (columns_[column].type) {
     case ReportColumn::Type::Text: return v.toString();
     case ReportColumn::Type::Float: return fmt::pattern(v.toDouble(), pattern);

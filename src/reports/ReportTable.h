@@ -46,7 +46,8 @@ class ReportTable {
   int columnIndex(const QString& name) const;
   const ReportColumn& column(int index) const { return columns_[index]; }
 
-  // Appends an empty row (texts empty, numbers 0, dates null) and returns its index.
+  // Appends an empty row (texts empty, numbers 0, dates null) and returns its index. A cell set to
+  // a null QVariant shows empty in every output.
   int addRow();
   void set(int row, const QString& column, const QVariant& value);
   void clear() { rows_.clear(); }

@@ -99,14 +99,14 @@ QStringList printed(ListingLayout layout, int rows, const QString& dir) {
     t.set(r, "KOD", QString("R%1").arg(i, 3, 10, QChar('0')));
     t.set(r, "TUTAR", i * 1000.5);
   }
-  ListingSpec spec;
-  spec.layout = layout;
-  spec.captions = {{"KOD", 3}, {"TUTAR", 40, Align::Right}};
-  spec.fields = {{"KOD", 3}, {"TUTAR", 40, Align::Right, 0, 15, 2}};
+  ListingSpec listing;
+  listing.layout = layout;
+  listing.captions = {{"KOD", 3}, {"TUTAR", 40, Align::Right}};
+  listing.fields = {{"KOD", 3}, {"TUTAR", 40, Align::Right, 0, 15, 2}};
   if (layout == ListingLayout::CharacterCell) {
-    spec.lineLimit = 74;
-    spec.linesPerRow = 2;
-    spec.rowRule = true;
+    listing.lineLimit = 74;
+    listing.linesPerRow = 2;
+    listing.rowRule = true;
   }
   const QString path = dir + QString("/listing-%1-%2.pdf").arg(int(layout)).arg(rows);
   {
@@ -114,7 +114,7 @@ QStringList printed(ListingLayout layout, int rows, const QString& dir) {
     pdf.setResolution(300);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    printListing(pdf, spec, t, "Deneme Listesi");
+    printListing(pdf, listing, t, "Deneme Listesi");
   }
   return test::pdfPages(path);
 }

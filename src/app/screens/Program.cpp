@@ -7,10 +7,13 @@
 #include "accounts/screens/TDevir.h"
 #include "accounts/screens/THesapAra.h"
 #include "accounts/screens/THesapPlan.h"
+#include "accounts/screens/TFormMhr.h"
 #include "accounts/screens/THspSil.h"
 #include "app/TDM.h"
 #include "rates/screens/TKurAna.h"
 #include "rates/screens/TKurGiris.h"
+#include "vouchers/screens/TDekont.h"
+#include "vouchers/screens/TDekontYaz.h"
 
 #include "app/screens/TBrDateForm.h"
 #include "app/screens/TEvrak_No.h"
@@ -31,6 +34,8 @@ Program::Program(TDM& dm, Ui& ui) : dm_(dm), ui_(ui) {
   // Nothing here touches the session or the database: that waits for a login.
   main_ = std::make_unique<TMainForm>(*this);
   mainForm = main_.get();
+  formMhr = make<TFormMhr>();
+  dekont = make<TDekont>();
   dateForm = make<TBrDateForm>();
   formFirma = make<TFormFirma>();
   evrakNo = make<TEvrak_No>();
@@ -48,6 +53,7 @@ Program::Program(TDM& dm, Ui& ui) : dm_(dm), ui_(ui) {
   kurAna = make<TKurAna>();
   kurGiris = make<TKurGiris>();
   hspSil = make<THspSil>();
+  dekontYaz = std::make_unique<TDekontYaz>(*this);
 }
 
 std::optional<AccountChoice> Program::searchAccount() {

@@ -35,6 +35,9 @@ class TAdrAna;
 class TDevir;
 class TKurAna;
 class TKurGiris;
+class TFormMhr;
+class TDekont;
+class TDekontYaz;
 struct AccountChoice;
 struct ReportDefinition;
 
@@ -71,6 +74,9 @@ class Program {
   TDevir* devir = nullptr;
   TKurAna* kurAna = nullptr;
   TKurGiris* kurGiris = nullptr;
+  TFormMhr* formMhr = nullptr;
+  TDekont* dekont = nullptr;
+  std::unique_ptr<TDekontYaz> dekontYaz;
 
   // The common report screen of a report; one instance per report, made on first use.
   TReportForm* reportScreen(const ReportDefinition& report);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "accounts/screens/TAdrAna.h"
+#include "accounts/screens/TFormMhr.h"
 #include "accounts/screens/THspSil.h"
 #include "app/Company.h"
 #include "app/Login.h"
@@ -55,7 +56,7 @@ void TMainForm::buildCommands() {
       {"ButFirmaPar", {}, 0, '0', {}, [this] { ButFirmaParClick(); }},
       {"ButFihrist", kNotFound, 7, '1', kNoInfo, modal(&p.adrAna)},
       {"ButKur", kNotFound, 9, '1', kNoInfo, modal(&p.kurAna)},
-      {"ButCari", kNotFound, 0, '0', {}, {}},
+      {"ButCari", kNotFound, 0, '0', {}, [&p] { p.formMhr->openModeless(); }},
       {"ButStok", kNotFound, 1, '1', kNoAccess, {}},
       {"ButMusStok", kNotFound, 1, '2', kNoInfo, {}},
       {"ButSip", kNotFound, 1, '1', kNoAccess, {}},
