@@ -21,8 +21,9 @@ void fill(Connection& c, int rows) {
   c.exec("DELETE FROM tlvkx");
   const int batch = 1000;
   for (int start = 0; start < rows; start += batch) {
-    QString sql = "INSERT INTO tlvkc (FIRMAKOD, TARIH, T, EVRAK, HESKUR, DVZ, KUR, BORC, ALACAK, "
-                  "USER_ID, VALOR, OK, HESAP) VALUES ";
+    QString sql =
+        "INSERT INTO tlvkc (FIRMAKOD, TARIH, T, EVRAK, HESKUR, DVZ, KUR, BORC, ALACAK, "
+        "USER_ID, VALOR, OK, HESAP) VALUES ";
     QString notes = "INSERT INTO tlvkx (Evrak, Izahat, Izahat2) VALUES ";
     for (int i = start; i < std::min(rows, start + batch); ++i) {
       const QString date = QDate(2026, 1, 1).addDays(i % 330).toString(Qt::ISODate);
@@ -37,8 +38,9 @@ void fill(Connection& c, int rows) {
     c.exec(notes);
   }
   // Another account's rows, so that the index has to choose.
-  c.exec("INSERT INTO tlvkc (FIRMAKOD, TARIH, T, EVRAK, BORC) SELECT '100.01', TARIH, T, EVRAK, "
-         "ALACAK FROM tlvkc WHERE FIRMAKOD = '120.001'");
+  c.exec(
+      "INSERT INTO tlvkc (FIRMAKOD, TARIH, T, EVRAK, BORC) SELECT '100.01', TARIH, T, EVRAK, "
+      "ALACAK FROM tlvkc WHERE FIRMAKOD = '120.001'");
 }
 
 }  // namespace
@@ -67,8 +69,9 @@ int main(int argc, char** argv) {
         StatementModel model;
         model.setRows(std::move(r));
         const qint64 all = t.elapsed();
-        out << QString("rows %1 run %2: totals %3 ms, rows read %4 ms, shown %5 ms (%6 rows, "
-                       "period debit %7)\n")
+        out << QString(
+                   "rows %1 run %2: totals %3 ms, rows read %4 ms, shown %5 ms (%6 rows, "
+                   "period debit %7)\n")
                    .arg(rows)
                    .arg(run + 1)
                    .arg(totals)

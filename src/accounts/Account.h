@@ -46,7 +46,8 @@ enum class Order { Code, Name };
 
 // The account lists of the search screens: code, name and currency, in code or name order;
 // `restriction` keeps to the user's account prefixes (an inactive one lists every account).
-std::vector<Account> list(Connection& connection, Order order, const AccountRestriction& restriction);
+std::vector<Account> list(Connection& connection, Order order,
+                          const AccountRestriction& restriction);
 
 // The account whose code is exactly `code`.
 std::optional<Account> find(Connection& connection, const QString& code);
@@ -71,7 +72,8 @@ std::vector<AddressCard> addressCards(Connection& connection);
 void insertCard(Connection& connection, const AddressCard& card);
 // Changes the card that still holds `before`; refuses when another workstation changed or deleted
 // it meanwhile.
-MaybeRefusal updateCard(Connection& connection, const AddressCard& before, const AddressCard& after);
+MaybeRefusal updateCard(Connection& connection, const AddressCard& before,
+                        const AddressCard& after);
 MaybeRefusal deleteCard(Connection& connection, const AddressCard& card);
 
 struct OpeningBalance {

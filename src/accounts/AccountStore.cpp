@@ -43,7 +43,7 @@ Account readAccount(const QSqlQuery& q) {
 }
 
 Params accountValues(const Account& a) {
-  return {{":k", a.HESAPKOD}, {":tip", a.TIP},       {":karton", a.KARTON}, {":tanim", a.TANIM},
+  return {{":k", a.HESAPKOD},  {":tip", a.TIP},   {":karton", a.KARTON}, {":tanim", a.TANIM},
           {":mk", a.MHSBKODU}, {":lb", a.LIMITB}, {":la", a.LIMITA}};
 }
 
@@ -55,7 +55,8 @@ QString cardMatch(const AddressCard& card, Params& params) {
     const QString name = QStringLiteral(":o%1").arg(i++);
     const QString& value = card.*f.member;
     // NULL and empty text read alike, so they must match alike.
-    terms << QStringLiteral("IFNULL(%1, _latin5'') COLLATE latin5_bin = %2").arg(QLatin1String(f.column), name);
+    terms << QStringLiteral("IFNULL(%1, _latin5'') COLLATE latin5_bin = %2")
+                 .arg(QLatin1String(f.column), name);
     params.emplace_back(name, value);
   }
   return terms.join(QStringLiteral(" AND "));
@@ -67,12 +68,14 @@ const QString kChanged = QStringLiteral(
 
 }  // namespace
 
-std::vector<Account> list(Connection& connection, Order order, const AccountRestriction& restriction) {
+std::vector<Account> list(Connection& connection, Order order,
+                          const AccountRestriction& restriction) {
   Params params;
   QString sql = QStringLiteral("SELECT HESAPKOD, TANIM, TIP FROM tlvkh");
   const QString condition = restriction.condition(QStringLiteral("tlvkh.HESAPKOD"), params);
   if (!condition.isEmpty()) sql += QStringLiteral(" WHERE ") + condition;
-  sql += order == Order::Name ? QStringLiteral(" ORDER BY TANIM") : QStringLiteral(" ORDER BY HESAPKOD");
+  sql += order == Order::Name ? QStringLiteral(" ORDER BY TANIM")
+                              : QStringLiteral(" ORDER BY HESAPKOD");
   std::vector<Account> out;
   QSqlQuery q = connection.exec(sql, params, QStringLiteral("Hesap listesi okunurken"));
   while (q.next()) {
@@ -99,8 +102,8 @@ MaybeRefusal checkCard(const Account& a) {
   if (a.HESAPKOD.size() <= 1) return Refusal::quiet();
   if (a.TANIM.size() <= 1) return Refusal::quiet();
   if (!currencyCodes().contains(a.TIP) && a.TIP != QLatin1String("TL")) {
-    return Refusal::error(QStringLiteral("Döviz listeden seçilmeli (\"%1\" bir döviz kodu değil).")
-                              .arg(a.TIP));
+    return Refusal::error(
+        QStringLiteral("Döviz listeden seçilmeli (\"%1\" bir döviz kodu değil).").arg(a.TIP));
   }
   return std::nullopt;
 }
@@ -110,13 +113,15 @@ bool save(Connection& connection, const Account& a) {
   Transaction tx(connection, doing);
   const bool exists = find(connection, a.HESAPKOD).has_value();
   if (exists) {
-    connection.exec(QStringLiteral("UPDATE tlvkh SET TIP = :tip, KARTON = :karton, TANIM = :tanim, "
-                                   "MHSBKODU = :mk, LIMITB = :lb, LIMITA = :la WHERE HESAPKOD = :k"),
-                    accountValues(a), doing);
+    connection.exec(
+        QStringLiteral("UPDATE tlvkh SET TIP = :tip, KARTON = :karton, TANIM = :tanim, "
+                       "MHSBKODU = :mk, LIMITB = :lb, LIMITA = :la WHERE HESAPKOD = :k"),
+        accountValues(a), doing);
   } else {
-    connection.exec(QStringLiteral("INSERT INTO tlvkh (HESAPKOD, TIP, KARTON, TANIM, MHSBKODU, "
-                                   "LIMITB, LIMITA) VALUES (:k, :tip, :karton, :tanim, :mk, :lb, :la)"),
-                    accountValues(a), doing);
+    connection.exec(
+        QStringLiteral("INSERT INTO tlvkh (HESAPKOD, TIP, KARTON, TANIM, MHSBKODU, "
+                       "LIMITB, LIMITA) VALUES (:k, :tip, :karton, :tanim, :mk, :lb, :la)"),
+        accountValues(a), doing);
   }
   tx.commit();
   return !exists;
@@ -178,7 +183,8 @@ std::vector<AddressCard> addressCards(Connection& connection) {
                                 QStringLiteral("Adres kartları okunurken"));
   while (q.next()) {
     AddressCard c;
-    for (const AddressField& f : addressFields()) c.*f.member = col::text(q, QLatin1String(f.column));
+    for (const AddressField& f : addressFields())
+      c.*f.member = col::text(q, QLatin1String(f.column));
     out.push_back(std::move(c));
   }
   return out;
@@ -197,7 +203,8 @@ void insertCard(Connection& connection, const AddressCard& card) {
                   params, QStringLiteral("Adres kartı eklenirken"));
 }
 
-MaybeRefusal updateCard(Connection& connection, const AddressCard& before, const AddressCard& after) {
+MaybeRefusal updateCard(Connection& connection, const AddressCard& before,
+                        const AddressCard& after) {
   if (before == after) return std::nullopt;
   Params params;
   QStringList sets;
@@ -207,9 +214,9 @@ MaybeRefusal updateCard(Connection& connection, const AddressCard& before, const
     params.emplace_back(name, after.*f.member);
   }
   const QString where = cardMatch(before, params);
-  const qint64 changed = connection.execCount(
-      QStringLiteral("UPDATE tlvkf SET %1 WHERE %2 LIMIT 1").arg(sets.join(QStringLiteral(", ")), where),
-      params, QStringLiteral("Adres kartı kaydedilirken"));
+  const qint64 changed = connection.execCount(QStringLiteral("UPDATE tlvkf SET %1 WHERE %2 LIMIT 1")
+                                                  .arg(sets.join(QStringLiteral(", ")), where),
+                                              params, QStringLiteral("Adres kartı kaydedilirken"));
   if (changed == 0) return Refusal::error(kChanged);
   return std::nullopt;
 }
@@ -217,9 +224,9 @@ MaybeRefusal updateCard(Connection& connection, const AddressCard& before, const
 MaybeRefusal deleteCard(Connection& connection, const AddressCard& card) {
   Params params;
   const QString where = cardMatch(card, params);
-  const qint64 removed = connection.execCount(
-      QStringLiteral("DELETE FROM tlvkf WHERE %1 LIMIT 1").arg(where), params,
-      QStringLiteral("Adres kartı silinirken"));
+  const qint64 removed =
+      connection.execCount(QStringLiteral("DELETE FROM tlvkf WHERE %1 LIMIT 1").arg(where), params,
+                           QStringLiteral("Adres kartı silinirken"));
   if (removed == 0) return Refusal::error(kChanged);
   return std::nullopt;
 }

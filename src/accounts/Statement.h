@@ -67,10 +67,10 @@ struct Totals {
 
 // The texts of the balance labels, as the screen, the printed statement and the file show them.
 struct StatementLabels {
-  QString EBorc, EAlacak;    // before the start date; empty when there is nothing before
-  QString DonBor, DonAl;     // within the period
-  QString Borc, Alacak;      // grand totals
-  QString Bakiye;            // credit minus debit
+  QString EBorc, EAlacak;  // before the start date; empty when there is nothing before
+  QString DonBor, DonAl;   // within the period
+  QString Borc, Alacak;    // grand totals
+  QString Bakiye;          // credit minus debit
 };
 StatementLabels statementLabels(const Totals& before, const Totals& within);
 
@@ -91,7 +91,8 @@ namespace statement {
 
 // The panel's account list: the user's accounts with their first address card, in the order the
 // server returns them; an account with several cards is listed once.
-std::vector<PanelAccount> panelAccounts(Connection& connection, const AccountRestriction& restriction);
+std::vector<PanelAccount> panelAccounts(Connection& connection,
+                                        const AccountRestriction& restriction);
 
 Totals before(Connection& connection, const StatementQuery& query);
 Totals within(Connection& connection, const StatementQuery& query);

@@ -75,9 +75,10 @@ ReportTable fileRows(const Statement& s) {
 namespace statement {
 
 QString html(const Statement& s, bool withGoods) {
-  QString h = reportfile::head(QStringLiteral("Cari Hesap Dökümü"), QStringLiteral("CARİ HESAP DÖKÜMÜ"),
-                               {s.account.HESAPKOD + QStringLiteral(" - ") + s.account.TANIM,
-                                QStringLiteral("Bakiye : ") + s.labels.Bakiye});
+  QString h =
+      reportfile::head(QStringLiteral("Cari Hesap Dökümü"), QStringLiteral("CARİ HESAP DÖKÜMÜ"),
+                       {s.account.HESAPKOD + QStringLiteral(" - ") + s.account.TANIM,
+                        QStringLiteral("Bakiye : ") + s.labels.Bakiye});
   for (const char* caption :
        {"Tip", "Tarih", "Evrak", "Dvz", "H.Kuru", "İ.Kuru", "Borç", "Alacak", "Açıklama"}) {
     h += reportfile::headerCell(QString::fromUtf8(caption), Align::Left);
@@ -95,15 +96,16 @@ QString html(const Statement& s, bool withGoods) {
          cell(fmt::pattern(r.ALACAK, kAmount), Align::Right) + cell(explanation(r), Align::Left) +
          QStringLiteral("</tr>");
     if (!withGoods || !hasGoods(r.T)) continue;
-    h += QStringLiteral("<tr><td></td><td colspan=5><table border=1 bgcolor=#FFFF00>"
-                        "<th>Ürün</th><th>Miktar</th><th>Fiyat</th><th>Tutar</th><th>Kdv Tutar</th>");
+    h += QStringLiteral(
+        "<tr><td></td><td colspan=5><table border=1 bgcolor=#FFFF00>"
+        "<th>Ürün</th><th>Miktar</th><th>Fiyat</th><th>Tutar</th><th>Kdv Tutar</th>");
     const auto it = s.goods.find(r.EVRAK);
     if (it != s.goods.end()) {
       for (const GoodsLine& g : it->second) {
         h += QStringLiteral("<tr>") + cell(g.GrupKodu, Align::Left) +
              cell(fmt::general(g.Miktar), Align::Left) + cell(fmt::general(g.HFiyat), Align::Left) +
-             cell(fmt::general(g.Tutar), Align::Left) + cell(fmt::general(g.KdvTutar), Align::Left) +
-             QStringLiteral("</tr>");
+             cell(fmt::general(g.Tutar), Align::Left) +
+             cell(fmt::general(g.KdvTutar), Align::Left) + QStringLiteral("</tr>");
       }
     }
     h += QStringLiteral("</table></td><td></td><td></td><td></td></tr>");
@@ -124,15 +126,19 @@ void print(QPagedPaintDevice& device, const Statement& s) {
   int page = 1;
   auto header = [&] {
     c.useListingFont();  // bold
-    c.text(10, 2, s.account.HESAPKOD + QStringLiteral(" / ") + s.account.TANIM +
-                      QStringLiteral(" Cari Hesap Dökümü ") + s.account.TIP);
+    c.text(10, 2,
+           s.account.HESAPKOD + QStringLiteral(" / ") + s.account.TANIM +
+               QStringLiteral(" Cari Hesap Dökümü ") + s.account.TIP);
     c.text(101, 2, QStringLiteral("Sayfa : ") + QString::number(page));
-    c.text(10, 3, QStringLiteral("Tarih : ") + fmt::shortDate(s.query.end) +
-                      QStringLiteral("  Bakiye : ") + s.labels.Bakiye);
-    c.text(75, 3, s.query.byValueDate ? QStringLiteral("Valör Seçimi : VAR")
-                                      : QStringLiteral("Valör Seçimi : YOK"));
+    c.text(10, 3,
+           QStringLiteral("Tarih : ") + fmt::shortDate(s.query.end) +
+               QStringLiteral("  Bakiye : ") + s.labels.Bakiye);
+    c.text(75, 3,
+           s.query.byValueDate ? QStringLiteral("Valör Seçimi : VAR")
+                               : QStringLiteral("Valör Seçimi : YOK"));
     const int h = c.h();
-    c.painter().drawRect(QRectF(QPointF(9 * c.w(), 4 * h), QPointF(114 * c.w(), static_cast<int>(4 * h + 2.5 * h))));
+    c.painter().drawRect(
+        QRectF(QPointF(9 * c.w(), 4 * h), QPointF(114 * c.w(), static_cast<int>(4 * h + 2.5 * h))));
     c.text(10, 5, QStringLiteral("Tarih"));
     c.right(34, 5, QStringLiteral("Evrak"));
     c.text(40, 5, QStringLiteral("Dvz"));

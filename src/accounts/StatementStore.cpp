@@ -23,9 +23,11 @@ Params span(const StatementQuery& q) {
 }
 
 Totals sums(Connection& c, const QString& where, const Params& params) {
-  QSqlQuery q = c.exec(QStringLiteral("SELECT SUM(BORC) AS tborc, SUM(ALACAK) AS talacak FROM tlvkc "
-                                      "WHERE ") + where + QStringLiteral(" GROUP BY FIRMAKOD"),
-                       params, QStringLiteral("Hesap toplamları okunurken"));
+  QSqlQuery q =
+      c.exec(QStringLiteral("SELECT SUM(BORC) AS tborc, SUM(ALACAK) AS talacak FROM tlvkc "
+                            "WHERE ") +
+                 where + QStringLiteral(" GROUP BY FIRMAKOD"),
+             params, QStringLiteral("Hesap toplamları okunurken"));
   Totals t;
   if (q.next()) {
     t.found = true;
@@ -36,7 +38,9 @@ Totals sums(Connection& c, const QString& where, const Params& params) {
 }
 }  // namespace
 
-bool hasGoods(const QString& type) { return type > QLatin1String("0") && type < QLatin1String("6"); }
+bool hasGoods(const QString& type) {
+  return type > QLatin1String("0") && type < QLatin1String("6");
+}
 
 StatementLabels statementLabels(const Totals& before, const Totals& within) {
   StatementLabels l;
@@ -58,7 +62,8 @@ StatementLabels statementLabels(const Totals& before, const Totals& within) {
 
 namespace statement {
 
-std::vector<PanelAccount> panelAccounts(Connection& connection, const AccountRestriction& restriction) {
+std::vector<PanelAccount> panelAccounts(Connection& connection,
+                                        const AccountRestriction& restriction) {
   Params params;
   QString sql = QStringLiteral(
       "SELECT tlvkh.*, tlvkf.YETKILI, tlvkf.TELEFON FROM tlvkh "
@@ -76,9 +81,8 @@ std::vector<PanelAccount> panelAccounts(Connection& connection, const AccountRes
     // Several address cards may carry one code; the first the server returns is the card.
     if (!seen.insert(col::text(q, kod)).second) continue;
     PanelAccount p;
-    p.account = {col::text(q, kod),   col::text(q, tip),   col::text(q, karton),
-                 col::text(q, tanim), col::text(q, mk),    col::number(q, lb),
-                 col::number(q, la)};
+    p.account = {col::text(q, kod), col::text(q, tip),  col::text(q, karton), col::text(q, tanim),
+                 col::text(q, mk),  col::number(q, lb), col::number(q, la)};
     p.YETKILI = col::text(q, yetkili);
     p.TELEFON = col::text(q, tel);
     out.push_back(std::move(p));
@@ -136,20 +140,22 @@ std::vector<StatementRow> rows(Connection& connection, const StatementQuery& que
   return out;
 }
 
-std::map<qint64, std::vector<GoodsLine>> goods(Connection& connection, const StatementQuery& query) {
+std::map<qint64, std::vector<GoodsLine>> goods(Connection& connection,
+                                               const StatementQuery& query) {
   QSqlQuery q = connection.exec(
-      QStringLiteral("SELECT EvrakNo, GrupKodu, Fiyat*(100-Indirim)*0.01 AS HFiyat, "
-                     "Cikis + Giris AS Miktar, (Cikis + Giris) * Fiyat*(100-Indirim) * 0.01 AS Tutar, "
-                     "(Cikis + Giris) * Fiyat * (100-Indirim) * 0.01 * (100-Kalitein) * 0.01 * Kdv "
-                     "* 0.01 AS KdvTutar FROM tlvks WHERE EvrakNo IN (SELECT EVRAK FROM tlvkc "
-                     "WHERE FIRMAKOD = :frkodu AND %1 >= :tar1 AND %1 <= :tar2 "
-                     "AND T > '0' AND T < '6')")
+      QStringLiteral(
+          "SELECT EvrakNo, GrupKodu, Fiyat*(100-Indirim)*0.01 AS HFiyat, "
+          "Cikis + Giris AS Miktar, (Cikis + Giris) * Fiyat*(100-Indirim) * 0.01 AS Tutar, "
+          "(Cikis + Giris) * Fiyat * (100-Indirim) * 0.01 * (100-Kalitein) * 0.01 * Kdv "
+          "* 0.01 AS KdvTutar FROM tlvks WHERE EvrakNo IN (SELECT EVRAK FROM tlvkc "
+          "WHERE FIRMAKOD = :frkodu AND %1 >= :tar1 AND %1 <= :tar2 "
+          "AND T > '0' AND T < '6')")
           .arg(column(query)),
       span(query), QStringLiteral("Evrak malları okunurken"));
   std::map<qint64, std::vector<GoodsLine>> out;
   while (q.next()) {
-    out[col::whole(q, 0)].push_back(
-        {col::text(q, 1), col::number(q, 2), col::number(q, 3), col::number(q, 4), col::number(q, 5)});
+    out[col::whole(q, 0)].push_back({col::text(q, 1), col::number(q, 2), col::number(q, 3),
+                                     col::number(q, 4), col::number(q, 5)});
   }
   return out;
 }

@@ -10,17 +10,27 @@ namespace {
 
 // The card's columns, in the order of the table, with their values.
 Params editable(const Company& c) {
-  return {{QStringLiteral("FIRMAADI"), c.FIRMAADI}, {QStringLiteral("ADRES1"), c.ADRES1},
-          {QStringLiteral("ADRES2"), c.ADRES2},     {QStringLiteral("SEHIR"), c.SEHIR},
-          {QStringLiteral("POSTA"), c.POSTA},       {QStringLiteral("ULKE"), c.ULKE},
-          {QStringLiteral("VERGIDA"), c.VERGIDA},   {QStringLiteral("VERGINO"), c.VERGINO},
-          {QStringLiteral("SIGORTAD"), c.SIGORTAD}, {QStringLiteral("SIGORTAN"), c.SIGORTAN},
-          {QStringLiteral("MUHASEBE"), c.MUHASEBE}, {QStringLiteral("KURLAR"), c.KURLAR},
-          {QStringLiteral("ADRES"), c.ADRES},       {QStringLiteral("TELEFON1"), c.TELEFON1},
-          {QStringLiteral("TELEFON2"), c.TELEFON2}, {QStringLiteral("FAX"), c.FAX},
+  return {{QStringLiteral("FIRMAADI"), c.FIRMAADI},
+          {QStringLiteral("ADRES1"), c.ADRES1},
+          {QStringLiteral("ADRES2"), c.ADRES2},
+          {QStringLiteral("SEHIR"), c.SEHIR},
+          {QStringLiteral("POSTA"), c.POSTA},
+          {QStringLiteral("ULKE"), c.ULKE},
+          {QStringLiteral("VERGIDA"), c.VERGIDA},
+          {QStringLiteral("VERGINO"), c.VERGINO},
+          {QStringLiteral("SIGORTAD"), c.SIGORTAD},
+          {QStringLiteral("SIGORTAN"), c.SIGORTAN},
+          {QStringLiteral("MUHASEBE"), c.MUHASEBE},
+          {QStringLiteral("KURLAR"), c.KURLAR},
+          {QStringLiteral("ADRES"), c.ADRES},
+          {QStringLiteral("TELEFON1"), c.TELEFON1},
+          {QStringLiteral("TELEFON2"), c.TELEFON2},
+          {QStringLiteral("FAX"), c.FAX},
           {QStringLiteral("EMAIL"), c.EMAIL},
-          {QStringLiteral("Tarih"), c.Tarih.isValid() ? QVariant(c.Tarih) : QVariant(QMetaType(QMetaType::QDate))},
-          {QStringLiteral("KSTUT"), c.KSTUT},       {QStringLiteral("KSMK"), c.KSMK},
+          {QStringLiteral("Tarih"),
+           c.Tarih.isValid() ? QVariant(c.Tarih) : QVariant(QMetaType(QMetaType::QDate))},
+          {QStringLiteral("KSTUT"), c.KSTUT},
+          {QStringLiteral("KSMK"), c.KSMK},
           {QStringLiteral("stokdvz"), c.stokdvz}};
 }
 

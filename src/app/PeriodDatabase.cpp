@@ -21,8 +21,8 @@ void createPeriodDatabase(Connection& connection, const NewPeriod& p) {
     c.KAPAT = 0;
     company::insert(connection, c);
     connection.exec(QStringLiteral("INSERT INTO tlvkq (SIRA) VALUES (0)"));
-    if (auto refused = users::insert(connection, {p.adminName, p.adminPassword,
-                                                  kAdministratorRights, QString()})) {
+    if (auto refused = users::insert(
+            connection, {p.adminName, p.adminPassword, kAdministratorRights, QString()})) {
       throw InputError(refused->text);
     }
     tx.commit();

@@ -42,8 +42,9 @@ void update(Connection& connection, const User& user) {
 }
 
 QString duplicateNameMessage(const QString& name) {
-  return QStringLiteral("\"%1\" adlı bir personel zaten kayıtlı. Aynı adla ikinci bir personel "
-                        "açılamaz; mevcut kaydı seçip değiştirin.")
+  return QStringLiteral(
+             "\"%1\" adlı bir personel zaten kayıtlı. Aynı adla ikinci bir personel "
+             "açılamaz; mevcut kaydı seçip değiştirin.")
       .arg(name);
 }
 

@@ -18,10 +18,10 @@ class TolvekApplication : public QApplication {
 
   bool notify(QObject* receiver, QEvent* event) override {
     bool handled = false;
-    const bool ran = ui == nullptr ? (handled = QApplication::notify(receiver, event), true)
-                                   : tolvek::reportErrors(*ui, [&] {
-                                       handled = QApplication::notify(receiver, event);
-                                     });
+    const bool ran =
+        ui == nullptr
+            ? (handled = QApplication::notify(receiver, event), true)
+            : tolvek::reportErrors(*ui, [&] { handled = QApplication::notify(receiver, event); });
     return ran ? handled : true;
   }
 };

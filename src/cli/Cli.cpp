@@ -33,8 +33,8 @@ void connectOrFail(Connection& connection) {
 
 std::unique_ptr<TDM> openSession(const ConnectionSettings& settings) {
   if (settings.database.isEmpty()) {
-    throw UsageError(QStringLiteral(
-        "Veritabanı belirtilmedi: --period ile --firm ya da --database verin."));
+    throw UsageError(
+        QStringLiteral("Veritabanı belirtilmedi: --period ile --firm ya da --database verin."));
   }
   auto dm = std::make_unique<TDM>();
   dm->serverAddress = settings.host;

@@ -1,8 +1,8 @@
 // demo: a consistent demo firm, every card and document posted through post's own code.
 #include <QJsonArray>
 #include <QJsonObject>
-#include <cmath>
 #include <QRandomGenerator>
+#include <cmath>
 
 #include "app/PeriodDatabase.h"
 #include "cli/Commands.h"
@@ -94,10 +94,16 @@ int demo(const Options& o, Io io) {
   auto amount = [&](int low, int high) { return random.bounded(low * 100, high * 100) / 100.0; };
 
   poster.post("company", {{"ADRES1", "Organize Sanayi Bölgesi 4. Cadde No: 12"},
-                          {"SEHIR", "İzmir"}, {"POSTA", "35620"}, {"ULKE", "Türkiye"},
-                          {"VERGIDA", "Çiğli"}, {"VERGINO", "1234567890"},
-                          {"TELEFON1", "0232 555 10 20"}, {"FAX", "0232 555 10 21"},
-                          {"EMAIL", "muhasebe@demoparke.com.tr"}, {"KSTUT", 2}, {"KSMK", 3}});
+                          {"SEHIR", "İzmir"},
+                          {"POSTA", "35620"},
+                          {"ULKE", "Türkiye"},
+                          {"VERGIDA", "Çiğli"},
+                          {"VERGINO", "1234567890"},
+                          {"TELEFON1", "0232 555 10 20"},
+                          {"FAX", "0232 555 10 21"},
+                          {"EMAIL", "muhasebe@demoparke.com.tr"},
+                          {"KSTUT", 2},
+                          {"KSMK", 3}});
 
   struct Ledger {
     const char* code;
@@ -123,8 +129,10 @@ int demo(const Options& o, Io io) {
       {"656.01", "Kambiyo Zararları", "YTL", "GIDER"},
   };
   for (const Ledger& l : ledgers) {
-    poster.post("account", {{"HESAPKOD", l.code}, {"TANIM", QString::fromUtf8(l.name)},
-                            {"TIP", l.currency}, {"KARTON", l.karton},
+    poster.post("account", {{"HESAPKOD", l.code},
+                            {"TANIM", QString::fromUtf8(l.name)},
+                            {"TIP", l.currency},
+                            {"KARTON", l.karton},
                             {"MHSBKODU", QString::fromLatin1(l.code).left(3)}});
   }
   const int rounds = size == QLatin1String("large") ? 10 : 1;
@@ -133,25 +141,32 @@ int demo(const Options& o, Io io) {
     for (int round = 0; round < rounds; ++round) {
       for (int i = 0; i < n; ++i) {
         const int number = round * n + i + 1;
-        const QString code = QStringLiteral("%1.%2").arg(QLatin1String(prefix)).arg(number, 3, 10, QChar('0'));
+        const QString code =
+            QStringLiteral("%1.%2").arg(QLatin1String(prefix)).arg(number, 3, 10, QChar('0'));
         const QString name = QString::fromUtf8(list[i].name) +
                              (round ? QStringLiteral(" %1").arg(round + 1) : QString());
         const QString currency = QLatin1String(currencies[(i + round) % 5]);
-        poster.post("account", {{"HESAPKOD", code}, {"TANIM", name}, {"TIP", currency},
-                                {"KARTON", karton}, {"MHSBKODU", QLatin1String(prefix)},
+        poster.post("account", {{"HESAPKOD", code},
+                                {"TANIM", name},
+                                {"TIP", currency},
+                                {"KARTON", karton},
+                                {"MHSBKODU", QLatin1String(prefix)},
                                 {"LIMITB", customer ? 250000.0 : 0.0},
                                 {"LIMITA", customer ? 0.0 : 500000.0}});
-        poster.post("address",
-                    {{"KARTON", code}, {"ADI", name},
-                     {"ADRES1", QStringLiteral("%1. Sokak No: %2").arg(i + 3).arg(number * 7 % 90 + 1)},
-                     {"SEHIR", QString::fromUtf8(list[i].city)},
-                     {"ULKE", currency == QLatin1String("YTL") ? QStringLiteral("Türkiye") : QString()},
-                     {"TELEFON", QStringLiteral("0%1 %2 %3").arg(212 + i * 10).arg(300 + number).arg(4000 + i * 37)},
-                     {"YETKILI", QString::fromUtf8(list[i].person)},
-                     {"VERGINO", QStringLiteral("%1").arg(3000000000LL + number * 7919LL)}});
+        poster.post(
+            "address",
+            {{"KARTON", code},
+             {"ADI", name},
+             {"ADRES1", QStringLiteral("%1. Sokak No: %2").arg(i + 3).arg(number * 7 % 90 + 1)},
+             {"SEHIR", QString::fromUtf8(list[i].city)},
+             {"ULKE", currency == QLatin1String("YTL") ? QStringLiteral("Türkiye") : QString()},
+             {"TELEFON",
+              QStringLiteral("0%1 %2 %3").arg(212 + i * 10).arg(300 + number).arg(4000 + i * 37)},
+             {"YETKILI", QString::fromUtf8(list[i].person)},
+             {"VERGINO", QStringLiteral("%1").arg(3000000000LL + number * 7919LL)}});
         if (random.bounded(4) != 0) {
-          poster.post("opening", {{"FIRMAKOD", code},
-                                  {customer ? "BORC" : "ALACAK", amount(1000, 90000)}});
+          poster.post("opening",
+                      {{"FIRMAKOD", code}, {customer ? "BORC" : "ALACAK", amount(1000, 90000)}});
         }
       }
     }
@@ -166,12 +181,15 @@ int demo(const Options& o, Io io) {
   // A month of daily rates, drifting as rates do.
   double usd = 35.20, eur = 36.55, gbp = 44.10;
   for (QDate d(2026, 1, 1); d <= QDate(2026, 1, 31); d = d.addDays(1)) {
-    for (auto [code, rate] : {std::pair{"USD", &usd}, std::pair{"EUR", &eur}, std::pair{"GBP", &gbp}}) {
+    for (auto [code, rate] :
+         {std::pair{"USD", &usd}, std::pair{"EUR", &eur}, std::pair{"GBP", &gbp}}) {
       *rate *= 1.0 + (random.bounded(100) - 40) / 20000.0;
       const double sell = std::round(*rate * 10000) / 10000;
       const double buy = std::round(sell * 0.996 * 10000) / 10000;
-      poster.post("rate", {{"Tarih", d.toString(Qt::ISODate)}, {"Doviz", code},
-                           {"MerkezAl", buy}, {"MerkezSat", sell},
+      poster.post("rate", {{"Tarih", d.toString(Qt::ISODate)},
+                           {"Doviz", code},
+                           {"MerkezAl", buy},
+                           {"MerkezSat", sell},
                            {"SerbestAl", std::round(buy * 1.002 * 10000) / 10000},
                            {"SerbestSat", std::round(sell * 1.003 * 10000) / 10000},
                            {"BankaAl", std::round(buy * 0.998 * 10000) / 10000},
@@ -183,10 +201,12 @@ int demo(const Options& o, Io io) {
   for (const Ledger& l : ledgers) codes << QLatin1String(l.code);
   for (int round = 0; round < rounds; ++round) {
     for (int i = 0; i < int(std::size(kCustomers)); ++i) {
-      codes << QStringLiteral("120.%1").arg(round * std::size(kCustomers) + i + 1, 3, 10, QChar('0'));
+      codes << QStringLiteral("120.%1").arg(round * std::size(kCustomers) + i + 1, 3, 10,
+                                            QChar('0'));
     }
     for (int i = 0; i < int(std::size(kSuppliers)); ++i) {
-      codes << QStringLiteral("320.%1").arg(round * std::size(kSuppliers) + i + 1, 3, 10, QChar('0'));
+      codes << QStringLiteral("320.%1").arg(round * std::size(kSuppliers) + i + 1, 3, 10,
+                                            QChar('0'));
     }
   }
   const char* kinds[] = {"K", "L", "M", "N"};

@@ -13,8 +13,8 @@ NewPeriod periodFrom(const Options& o, const ConnectionSettings& settings) {
   p.databaseName = settings.database;
   p.companyName = o.value(QStringLiteral("company"), QStringLiteral("Yeni Firma"));
   const QString period = o.value(QStringLiteral("period"));
-  const int year = period.size() == 4 && period.toInt() > 1900 ? period.toInt()
-                                                               : QDate::currentDate().year();
+  const int year =
+      period.size() == 4 && period.toInt() > 1900 ? period.toInt() : QDate::currentDate().year();
   p.openingDate = o.date(QStringLiteral("opening-date")).value_or(QDate(year, 1, 1));
   p.stockCurrency = o.value(QStringLiteral("stock-currency"), QStringLiteral("YTL"));
   p.adminName = o.value(QStringLiteral("admin"), QStringLiteral("ADMIN"));
@@ -37,8 +37,7 @@ int create(const NewPeriod& period, const ConnectionSettings& settings, Io io) {
 int initDb(const Options& o, Io io) {
   o.allowOnly({"company", "opening-date", "stock-currency", "admin", "admin-password"});
   if (!o.namesDatabase()) {
-    throw UsageError(
-        QStringLiteral("init-db için --period ile --firm ya da --database verin."));
+    throw UsageError(QStringLiteral("init-db için --period ile --firm ya da --database verin."));
   }
   const ConnectionSettings settings = o.connection();
   return create(periodFrom(o, settings), settings, io);

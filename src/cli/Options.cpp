@@ -9,7 +9,7 @@ namespace tolvek::cli {
 namespace {
 const QStringList kConnection = {"host", "port", "user", "password", "period", "firm", "database"};
 const QStringList kFlags = {"by-value-date", "hide-zero", "order-karton", "with-goods", "no-stock",
-                            "no-cash", "no-cheque", "no-offset", "no-opening", "help"};
+                            "no-cash",       "no-cheque", "no-offset",    "no-opening", "help"};
 }  // namespace
 
 Options Options::parse(const QStringList& args) {

@@ -18,7 +18,8 @@ QList<QJsonObject> readObjects(const QByteArray& text) {
   if (error.error == QJsonParseError::NoError) {
     if (whole.isObject()) return {whole.object()};
     for (const QJsonValue& v : whole.array()) {
-      if (!v.isObject()) throw UsageError(QStringLiteral("Dizideki her öğe bir JSON nesnesi olmalı."));
+      if (!v.isObject())
+        throw UsageError(QStringLiteral("Dizideki her öğe bir JSON nesnesi olmalı."));
       out << v.toObject();
     }
     return out;

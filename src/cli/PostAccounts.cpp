@@ -51,7 +51,9 @@ Posted postOpening(TDM& dm, const Fields& f) {
     return {{}, Refusal::error(QStringLiteral("Hesap kodu hesap planında yok: %1").arg(code))};
   }
   if (f.has(QStringLiteral("BORC")) && f.has(QStringLiteral("ALACAK"))) {
-    return {{}, Refusal::error(QStringLiteral("Devir ya borç ya alacak olur; ikisi birden verilemez."))};
+    return {
+        {},
+        Refusal::error(QStringLiteral("Devir ya borç ya alacak olur; ikisi birden verilemez."))};
   }
   accounts::OpeningBalance o;
   o.account = code;

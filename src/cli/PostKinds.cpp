@@ -12,12 +12,9 @@ namespace {
 
 const std::map<QString, PostFunction>& kinds() {
   static const std::map<QString, PostFunction> all = {
-      {QStringLiteral("company"), postCompany},
-      {QStringLiteral("user"), postUser},
-      {QStringLiteral("account"), postAccount},
-      {QStringLiteral("address"), postAddress},
-      {QStringLiteral("opening"), postOpening},
-      {QStringLiteral("rate"), postRate},
+      {QStringLiteral("company"), postCompany}, {QStringLiteral("user"), postUser},
+      {QStringLiteral("account"), postAccount}, {QStringLiteral("address"), postAddress},
+      {QStringLiteral("opening"), postOpening}, {QStringLiteral("rate"), postRate},
       {QStringLiteral("voucher"), postVoucher},
   };
   return all;

@@ -9,9 +9,9 @@
 namespace tolvek::cli {
 
 Posted postCompany(TDM& dm, const Fields& f) {
-  f.allowOnly({"FIRMAADI", "ADRES1", "ADRES2", "SEHIR", "POSTA", "ULKE", "VERGIDA", "VERGINO",
-               "SIGORTAD", "SIGORTAN", "MUHASEBE", "KURLAR", "ADRES", "TELEFON1", "TELEFON2",
-               "FAX", "EMAIL", "Tarih", "KSTUT", "KSMK", "stokdvz"});
+  f.allowOnly({"FIRMAADI", "ADRES1",   "ADRES2",   "SEHIR",    "POSTA",  "ULKE",  "VERGIDA",
+               "VERGINO",  "SIGORTAD", "SIGORTAN", "MUHASEBE", "KURLAR", "ADRES", "TELEFON1",
+               "TELEFON2", "FAX",      "EMAIL",    "Tarih",    "KSTUT",  "KSMK",  "stokdvz"});
   // Fields not given keep what the card shows now.
   const Company now = company::load(dm.connection()).value_or(Company{});
   Company c = now;
@@ -46,8 +46,9 @@ Posted postUser(TDM& dm, const Fields& f) {
                turkishCodeUpper(f.text(QStringLiteral("User_Account")))};
   static const QRegularExpression levels(QStringLiteral("^[0-3]{10}0{6}$"));
   if (!levels.match(u.User_Works).hasMatch()) {
-    return {{}, Refusal::error(QStringLiteral("User_Works on altı haneli olmalı: on konum için 0-3 "
-                                              "arası bir seviye, ardından \"000000\"."))};
+    return {{},
+            Refusal::error(QStringLiteral("User_Works on altı haneli olmalı: on konum için 0-3 "
+                                          "arası bir seviye, ardından \"000000\"."))};
   }
   if (auto refused = users::insert(dm.connection(), u)) return {{}, refused};
   return {u.User_Name, std::nullopt};

@@ -21,7 +21,7 @@ MaybeRefusal side(TDM& dm, const Fields& f, const QString& codeField, const QStr
   }
   s.name = account->TANIM;
   s.currency = account->TIP;
-  s.rate = f.has(rateField) ? f.number(rateField)
+  s.rate = f.has(rateField)              ? f.number(rateField)
            : isLocalCurrency(s.currency) ? 1.0
                                          : vouchers::lookUpRate(dm.connection(), date, s.currency);
   return std::nullopt;
@@ -45,7 +45,8 @@ Posted postVoucher(TDM& dm, const Fields& f) {
     return {{}, Refusal::error(QStringLiteral("Onay boş ya da \"X\" olmalı."))};
   }
   const QStringList lines = f.texts(QStringLiteral("MakIzahat"));
-  if (lines.size() > 5) return {{}, Refusal::error(QStringLiteral("En çok beş açıklama satırı olur."))};
+  if (lines.size() > 5)
+    return {{}, Refusal::error(QStringLiteral("En çok beş açıklama satırı olur."))};
   for (int i = 0; i < lines.size(); ++i) v.explanations[i] = lines[i];
   if (auto r = side(dm, f, QStringLiteral("BorKod"), QStringLiteral("BrKur"), v.date, v.debit)) {
     return {{}, r};
@@ -74,7 +75,8 @@ Posted postVoucher(TDM& dm, const Fields& f) {
     }
   }
   v.number = requested > 0 ? requested : 1;  // the tests see a number; a new one is taken below
-  if (auto refused = vouchers::checkSave(v, dm, locked || dm.periodIsClosed())) return {{}, refused};
+  if (auto refused = vouchers::checkSave(v, dm, locked || dm.periodIsClosed()))
+    return {{}, refused};
   if (requested <= 0) v.number = takeNextNumber(dm.connection());
   vouchers::save(dm.connection(), v, dm.userId);
   return {QString::number(v.number), std::nullopt};

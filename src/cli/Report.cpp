@@ -1,4 +1,6 @@
 // report: any report of the registry, as CSV, the report file (HTML) or the printed listing (PDF).
+#include "reports/Report.h"
+
 #include <QFile>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -6,7 +8,6 @@
 #include "cli/Commands.h"
 #include "data/Errors.h"
 #include "data/TurkishText.h"
-#include "reports/Report.h"
 
 namespace tolvek::cli {
 
@@ -21,9 +22,10 @@ QStringList reportNames() {
 // The parameter screen's defaults, then the options given.
 void fillParameters(TDM& dm, const ReportDefinition& report, const Options& o) {
   ReportParams& p = dm.report;
-  const QString firstDefault = report.parameters == ParameterScreen::Accounts ? QStringLiteral("000")
-                               : report.parameters == ParameterScreen::None   ? QString()
-                                                                              : QStringLiteral("00");
+  const QString firstDefault = report.parameters == ParameterScreen::Accounts
+                                   ? QStringLiteral("000")
+                               : report.parameters == ParameterScreen::None ? QString()
+                                                                            : QStringLiteral("00");
   p.firstCode = turkishCodeUpper(o.value(QStringLiteral("from"), firstDefault));
   const QString lastDefault =
       report.parameters == ParameterScreen::None ? QString() : QStringLiteral("ZZZ");
@@ -62,9 +64,11 @@ void writeOut(Io io, const QString& path, const QByteArray& bytes, bool utf8) {
 }  // namespace
 
 int report(const Options& o, Io io) {
-  o.allowOnly({"from", "to", "date1", "date2", "account", "group", "karton", "currency",
-               "by-value-date", "hide-zero", "order-karton", "with-goods", "rate", "type", "list",
-               "no-stock", "no-cash", "no-cheque", "no-offset", "no-opening", "format", "output"});
+  o.allowOnly({"from",         "to",         "date1",     "date2",         "account",
+               "group",        "karton",     "currency",  "by-value-date", "hide-zero",
+               "order-karton", "with-goods", "rate",      "type",          "list",
+               "no-stock",     "no-cash",    "no-cheque", "no-offset",     "no-opening",
+               "format",       "output"});
   if (o.words().size() != 1) {
     throw UsageError(QStringLiteral("report için bir rapor adı verin: %1")
                          .arg(reportNames().join(QStringLiteral(", "))));

@@ -7,10 +7,10 @@ namespace tolvek {
 
 // The currency choice lists, in their order.
 inline const QStringList& currencyCodes() {
-  static const QStringList codes = {
-      "YTL", "USD", "EUR", "DEM", "GBP", "CHF", "FRF", "ITL", "NLG", "NOK", "SAR", "ECU", "CAD",
-      "DKK", "ATS", "SEK", "AUD", "BEC", "KWD", "JPY", "FIM", "ESP", "ZZ1", "ZZ2", "ZZ3", "ZZ4",
-      "ZZ5", "ZZ6", "ZZ7", "ZZ8", "ZZ9", "ZZZ"};
+  static const QStringList codes = {"YTL", "USD", "EUR", "DEM", "GBP", "CHF", "FRF", "ITL",
+                                    "NLG", "NOK", "SAR", "ECU", "CAD", "DKK", "ATS", "SEK",
+                                    "AUD", "BEC", "KWD", "JPY", "FIM", "ESP", "ZZ1", "ZZ2",
+                                    "ZZ3", "ZZ4", "ZZ5", "ZZ6", "ZZ7", "ZZ8", "ZZ9", "ZZZ"};
   return codes;
 }
 

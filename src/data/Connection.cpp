@@ -98,9 +98,10 @@ void Connection::open() {
 
 void Connection::configureSession() {
   QSqlDatabase db = QSqlDatabase::database(name_, false);
-  for (const char* sql : {"SET NAMES utf8mb4",
-                          "SET SESSION sql_mode = "
-                          "'STRICT_ALL_TABLES,ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION'"}) {
+  for (const char* sql :
+       {"SET NAMES utf8mb4",
+        "SET SESSION sql_mode = "
+        "'STRICT_ALL_TABLES,ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION'"}) {
     QSqlQuery q(db);
     if (!q.exec(QString::fromLatin1(sql))) {
       throw DbError(QStringLiteral("Oturum ayarlanırken"), serverText(q.lastError()));
@@ -197,9 +198,7 @@ QString text(const QSqlQuery& q, int index) {
   const QVariant v = q.value(index);
   return v.isNull() ? QString() : v.toString();
 }
-QString text(const QSqlQuery& q, const QString& name) {
-  return text(q, q.record().indexOf(name));
-}
+QString text(const QSqlQuery& q, const QString& name) { return text(q, q.record().indexOf(name)); }
 double number(const QSqlQuery& q, int index) {
   const QVariant v = q.value(index);
   return v.isNull() ? 0.0 : v.toDouble();

@@ -13,7 +13,8 @@ const QString kDoing = QStringLiteral("Yeni evrak numarası alınırken");
 // The increment and the read-back happen in one UPDATE: the row lock serialises workstations and
 // LAST_INSERT_ID keeps this connection's value whatever the others do afterwards.
 bool bump(Connection& c) {
-  return c.execCount(QStringLiteral("UPDATE tlvkq SET SIRA = LAST_INSERT_ID(COALESCE(SIRA, 0) + 1) LIMIT 1"),
+  return c.execCount(QStringLiteral(
+                         "UPDATE tlvkq SET SIRA = LAST_INSERT_ID(COALESCE(SIRA, 0) + 1) LIMIT 1"),
                      {}, kDoing) > 0;
 }
 
@@ -45,9 +46,9 @@ qint64 takeNextNumber(Connection& c) {
 }
 
 qint64 lastNumber(Connection& c) {
-  return static_cast<qint64>(
-      c.scalar(QStringLiteral("SELECT SIRA FROM tlvkq LIMIT 1"), {}, QStringLiteral("Evrak sayacı okunurken"))
-          .toDouble());
+  return static_cast<qint64>(c.scalar(QStringLiteral("SELECT SIRA FROM tlvkq LIMIT 1"), {},
+                                      QStringLiteral("Evrak sayacı okunurken"))
+                                 .toDouble());
 }
 
 }  // namespace tolvek

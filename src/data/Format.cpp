@@ -2,11 +2,10 @@
 // on those digits: the same value always shows and rounds the same way on every screen.
 #include "data/Format.h"
 
+#include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
 #include <string>
-
-#include <QRegularExpression>
 
 #include "data/Errors.h"
 
@@ -213,7 +212,8 @@ QString isoDate(const QDate& date) {
 }
 
 QDate parseShortDate(const QString& text) {
-  static const QRegularExpression form(QStringLiteral("^(\\d{1,2})[./-](\\d{1,2})[./-](\\d{2}|\\d{4})$"));
+  static const QRegularExpression form(
+      QStringLiteral("^(\\d{1,2})[./-](\\d{1,2})[./-](\\d{2}|\\d{4})$"));
   const QRegularExpressionMatch m = form.match(text.trimmed());
   QDate date;
   if (m.hasMatch()) {

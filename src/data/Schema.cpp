@@ -16,18 +16,30 @@ constexpr Text N = Text::Name;
 std::vector<Table> build() {
   std::vector<Table> t;
   t.push_back({"tlvka",
-               {{"FIRMAADI", "VARCHAR(40)", N}, {"ADRES1", "VARCHAR(40)", N},
-                {"ADRES2", "VARCHAR(40)", N},   {"SEHIR", "VARCHAR(20)", N},
-                {"POSTA", "VARCHAR(6)", N},     {"ULKE", "VARCHAR(14)", N},
-                {"VERGIDA", "VARCHAR(20)", N},  {"VERGINO", "VARCHAR(16)", N},
-                {"SIGORTAD", "VARCHAR(20)", N}, {"SIGORTAN", "VARCHAR(16)", N},
-                {"MUHASEBE", "VARCHAR(40)", N}, {"KURLAR", "VARCHAR(40)", N},
-                {"ADRES", "VARCHAR(40)", N},    {"TELEFON1", "VARCHAR(16)", N},
-                {"TELEFON2", "VARCHAR(16)", N}, {"FAX", "VARCHAR(16)", N},
-                {"EMAIL", "VARCHAR(40)", N},    {"Tarih", "DATETIME"},
-                {"KSTUT", "INT"},               {"KSMK", "INT"},
-                {"FATKOD", "VARCHAR(6)", C},    {"FATDON", "VARCHAR(6)", C},
-                {"KAPAT", "INT"},               {"stokdvz", "VARCHAR(4)", C}},
+               {{"FIRMAADI", "VARCHAR(40)", N},
+                {"ADRES1", "VARCHAR(40)", N},
+                {"ADRES2", "VARCHAR(40)", N},
+                {"SEHIR", "VARCHAR(20)", N},
+                {"POSTA", "VARCHAR(6)", N},
+                {"ULKE", "VARCHAR(14)", N},
+                {"VERGIDA", "VARCHAR(20)", N},
+                {"VERGINO", "VARCHAR(16)", N},
+                {"SIGORTAD", "VARCHAR(20)", N},
+                {"SIGORTAN", "VARCHAR(16)", N},
+                {"MUHASEBE", "VARCHAR(40)", N},
+                {"KURLAR", "VARCHAR(40)", N},
+                {"ADRES", "VARCHAR(40)", N},
+                {"TELEFON1", "VARCHAR(16)", N},
+                {"TELEFON2", "VARCHAR(16)", N},
+                {"FAX", "VARCHAR(16)", N},
+                {"EMAIL", "VARCHAR(40)", N},
+                {"Tarih", "DATETIME"},
+                {"KSTUT", "INT"},
+                {"KSMK", "INT"},
+                {"FATKOD", "VARCHAR(6)", C},
+                {"FATDON", "VARCHAR(6)", C},
+                {"KAPAT", "INT"},
+                {"stokdvz", "VARCHAR(4)", C}},
                {}});
   t.push_back({"tlvkb",
                {{"MakKodu", "VARCHAR(3)", C},
@@ -145,14 +157,22 @@ std::vector<Table> build() {
                 {"Kalitein", "DOUBLE"}},
                {{{"EvrakNo"}}, {{"GrupKodu"}}}});
   t.push_back({"tlvku",
-               {{"GrupKodu", "VARCHAR(20)", C}, {"Tanim", "VARCHAR(40)", N},
-                {"Firma", "VARCHAR(12)", C},    {"TGrup", "VARCHAR(8)", C},
-                {"Tm1", "INT"},                 {"Tm2", "INT"},
-                {"Tm3", "INT"},                 {"Birim", "VARCHAR(4)", C},
-                {"KDV", "INT"},                 {"Dvz", "VARCHAR(3)", C},
-                {"Fiyat", "DOUBLE"},            {"HesTip", "VARCHAR(12)", C},
-                {"Takip", "VARCHAR(1)", C},     {"Oz1", "VARCHAR(3)", C},
-                {"Oz2", "VARCHAR(3)", C},       {"Oz3", "VARCHAR(3)", C},
+               {{"GrupKodu", "VARCHAR(20)", C},
+                {"Tanim", "VARCHAR(40)", N},
+                {"Firma", "VARCHAR(12)", C},
+                {"TGrup", "VARCHAR(8)", C},
+                {"Tm1", "INT"},
+                {"Tm2", "INT"},
+                {"Tm3", "INT"},
+                {"Birim", "VARCHAR(4)", C},
+                {"KDV", "INT"},
+                {"Dvz", "VARCHAR(3)", C},
+                {"Fiyat", "DOUBLE"},
+                {"HesTip", "VARCHAR(12)", C},
+                {"Takip", "VARCHAR(1)", C},
+                {"Oz1", "VARCHAR(3)", C},
+                {"Oz2", "VARCHAR(3)", C},
+                {"Oz3", "VARCHAR(3)", C},
                 {"Oz4", "VARCHAR(3)", C}},
                {{{"GrupKodu"}, true}}});
   t.push_back({"tlvkx",
@@ -237,8 +257,7 @@ void createDatabase(Connection& connection, const QString& name) {
   }
   connection.setDatabase(QString());
   if (databaseExists(connection, name)) {
-    throw InputError(
-        QStringLiteral("%1 veritabanı zaten var; dokunulmadı.").arg(name));
+    throw InputError(QStringLiteral("%1 veritabanı zaten var; dokunulmadı.").arg(name));
   }
   connection.exec(QStringLiteral("CREATE DATABASE `%1` CHARACTER SET latin5 COLLATE "
                                  "latin5_turkish_ci")

@@ -52,8 +52,9 @@ std::optional<QString> firstUnstorable(const QString& text) {
 
 QString unstorableMessage(const QString& character) {
   const uint code = character.toUcs4().value(0);
-  return QStringLiteral("\"%1\" karakteri (U+%2) kaydedilemez: Türkçe karakter kümesinde "
-                        "(ISO-8859-9) bulunmuyor. Lütfen bu karakteri çıkarın.")
+  return QStringLiteral(
+             "\"%1\" karakteri (U+%2) kaydedilemez: Türkçe karakter kümesinde "
+             "(ISO-8859-9) bulunmuyor. Lütfen bu karakteri çıkarın.")
       .arg(character, QString::number(code, 16).toUpper().rightJustified(4, QChar('0')));
 }
 
@@ -97,13 +98,20 @@ namespace tolvek {
 namespace {
 QChar codeUpper(QChar c) {
   switch (c.unicode()) {
-    case u'i': return QChar(u'\u0130');
-    case u'\u00E7': return QChar(u'\u00C7');  // ç
-    case u'\u011F': return QChar(u'\u011E');  // ğ
-    case u'\u00F6': return QChar(u'\u00D6');  // ö
-    case u'\u015F': return QChar(u'\u015E');  // ş
-    case u'\u00FC': return QChar(u'\u00DC');  // ü
-    default: break;
+    case u'i':
+      return QChar(u'\u0130');
+    case u'\u00E7':
+      return QChar(u'\u00C7');  // ç
+    case u'\u011F':
+      return QChar(u'\u011E');  // ğ
+    case u'\u00F6':
+      return QChar(u'\u00D6');  // ö
+    case u'\u015F':
+      return QChar(u'\u015E');  // ş
+    case u'\u00FC':
+      return QChar(u'\u00DC');  // ü
+    default:
+      break;
   }
   if (c >= QChar('a') && c <= QChar('z')) return QChar(c.unicode() - 32);
   return c;

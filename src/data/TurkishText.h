@@ -7,7 +7,8 @@
 
 namespace tolvek::latin5 {
 
-// The first character of `text` that ISO-8859-9 cannot hold, if any (two UTF-16 units for an emoji).
+// The first character of `text` that ISO-8859-9 cannot hold, if any (two UTF-16 units for an
+// emoji).
 std::optional<QString> firstUnstorable(const QString& text);
 
 // The Turkish message that refuses such a character; names the character and its code point.

@@ -22,9 +22,9 @@ RateRow read(const QSqlQuery& q) {
 
 std::vector<QDate> dates(Connection& connection) {
   std::vector<QDate> out;
-  QSqlQuery q = connection.exec(
-      QStringLiteral("SELECT Tarih FROM tlvke GROUP BY Tarih ORDER BY Tarih"), {},
-      QStringLiteral("Kur tarihleri okunurken"));
+  QSqlQuery q =
+      connection.exec(QStringLiteral("SELECT Tarih FROM tlvke GROUP BY Tarih ORDER BY Tarih"), {},
+                      QStringLiteral("Kur tarihleri okunurken"));
   while (q.next()) out.push_back(col::date(q, 0));
   return out;
 }
@@ -38,30 +38,31 @@ std::vector<RateRow> ofDate(Connection& connection, const QDate& date) {
 }
 
 std::optional<RateRow> find(Connection& connection, const QDate& date, const QString& currency) {
-  QSqlQuery q = connection.exec(
-      QStringLiteral("SELECT * FROM tlvke WHERE Tarih = :FTar AND Doviz = :FDov"),
-      {{":FTar", date}, {":FDov", currency}}, QStringLiteral("Kur okunurken"));
+  QSqlQuery q =
+      connection.exec(QStringLiteral("SELECT * FROM tlvke WHERE Tarih = :FTar AND Doviz = :FDov"),
+                      {{":FTar", date}, {":FDov", currency}}, QStringLiteral("Kur okunurken"));
   if (!q.next()) return std::nullopt;
   return read(q);
 }
 
 void save(Connection& connection, const RateRow& r) {
   const QString doing = QStringLiteral("%1 kuru kaydedilirken").arg(r.Doviz);
-  const Params values = {{":FTar", r.Tarih},         {":FDov", r.Doviz},
-                         {":a", r.MerkezAl},          {":b", r.MerkezSat},
-                         {":c", r.SerbestAl},         {":d", r.SerbestSat},
-                         {":e", r.BankaAl},           {":f", r.BankaSat}};
+  const Params values = {{":FTar", r.Tarih},  {":FDov", r.Doviz},  {":a", r.MerkezAl},
+                         {":b", r.MerkezSat}, {":c", r.SerbestAl}, {":d", r.SerbestSat},
+                         {":e", r.BankaAl},   {":f", r.BankaSat}};
   Transaction tx(connection, doing);
   if (find(connection, r.Tarih, r.Doviz)) {
-    connection.exec(QStringLiteral("UPDATE tlvke SET MerkezAl = :a, MerkezSat = :b, SerbestAl = :c, "
-                                   "SerbestSat = :d, BankaAl = :e, BankaSat = :f "
-                                   "WHERE Tarih = :FTar AND Doviz = :FDov"),
-                    values, doing);
+    connection.exec(
+        QStringLiteral("UPDATE tlvke SET MerkezAl = :a, MerkezSat = :b, SerbestAl = :c, "
+                       "SerbestSat = :d, BankaAl = :e, BankaSat = :f "
+                       "WHERE Tarih = :FTar AND Doviz = :FDov"),
+        values, doing);
   } else {
-    connection.exec(QStringLiteral("INSERT INTO tlvke (Tarih, Doviz, MerkezAl, MerkezSat, SerbestAl, "
-                                   "SerbestSat, BankaAl, BankaSat) VALUES (:FTar, :FDov, :a, :b, :c, "
-                                   ":d, :e, :f)"),
-                    values, doing);
+    connection.exec(
+        QStringLiteral("INSERT INTO tlvke (Tarih, Doviz, MerkezAl, MerkezSat, SerbestAl, "
+                       "SerbestSat, BankaAl, BankaSat) VALUES (:FTar, :FDov, :a, :b, :c, "
+                       ":d, :e, :f)"),
+        values, doing);
   }
   tx.commit();
 }

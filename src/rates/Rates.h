@@ -35,7 +35,8 @@ std::optional<RateRow> find(Connection& connection, const QDate& date, const QSt
 void save(Connection& connection, const RateRow& rate);
 
 // The central bank selling rate every conversion takes; nothing when there is no row.
-std::optional<double> centralSelling(Connection& connection, const QDate& date, const QString& currency);
+std::optional<double> centralSelling(Connection& connection, const QDate& date,
+                                     const QString& currency);
 
 }  // namespace rates
 }  // namespace tolvek

@@ -90,9 +90,7 @@ void ListingCanvas::band(int line, double from, double to) {
   painter_.drawRect(QRectF(QPointF(from * w_, top), QPointF(to * w_, bottom)));
 }
 
-void ListingCanvas::newPage() {
-  device_.newPage();
-}
+void ListingCanvas::newPage() { device_.newPage(); }
 
 bool pageBreakBefore(int lineCounter, int lineLimit, int rowPosition, int rowCount) {
   return lineCounter > lineLimit && rowPosition < rowCount - 1;
@@ -142,7 +140,8 @@ void printListing(QPagedPaintDevice& device, const ListingSpec& listing, const R
       } else {
         text = table.displayText(r, col);
       }
-      f.align == Align::Right ? c.right(f.at, line + f.line, text) : c.text(f.at, line + f.line, text);
+      f.align == Align::Right ? c.right(f.at, line + f.line, text)
+                              : c.text(f.at, line + f.line, text);
     }
     line += listing.linesPerRow;
     if (listing.rowRule) c.rule(2, 113, line);

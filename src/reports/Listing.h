@@ -72,8 +72,8 @@ struct ListingField {
   QString column;  // a column of the row table
   double at;
   Align align = Align::Left;
-  int line = 0;            // which line of the row (0: the first)
-  int precision = 18;      // numbers: grouped, with `decimals` decimals
+  int line = 0;        // which line of the row (0: the first)
+  int precision = 18;  // numbers: grouped, with `decimals` decimals
   int decimals = 2;
   bool onlyAboveZero = false;  // numbers printed only when greater than 0.009
 };

@@ -18,21 +18,21 @@ class TDM;
 
 struct ReportOutput {
   ReportTable table;
-  QString label1;      // the one-line summary of the parameters
-  std::any payload;    // whatever a report's own file or listing needs besides the rows
+  QString label1;    // the one-line summary of the parameters
+  std::any payload;  // whatever a report's own file or listing needs besides the rows
 };
 
 // Which parameter screen a report's options come from; gives the defaults of tolvek-cli.
 enum class ParameterScreen { None, Accounts, Stock, Depot };
 
 struct ReportDefinition {
-  QString name;           // tolvek-cli report NAME
-  QString screen;         // the report screen's system name, e.g. "TCMizan"
-  QString caption;        // its window caption
+  QString name;     // tolvek-cli report NAME
+  QString screen;   // the report screen's system name, e.g. "TCMizan"
+  QString caption;  // its window caption
   ParameterScreen parameters = ParameterScreen::None;
 
-  QString title;          // the file's <title>
-  QString heading;        // its first heading, in capitals
+  QString title;    // the file's <title>
+  QString heading;  // its first heading, in capitals
   QString subTag = QStringLiteral("h3");
   QString defaultFileName;
   QString fileFilter = QStringLiteral("Excel (*.xls)");

@@ -11,9 +11,12 @@ namespace tolvek::reportfile {
 namespace {
 QString alignAttribute(Align align) {
   switch (align) {
-    case Align::Right: return QStringLiteral(" align=right");
-    case Align::Center: return QStringLiteral(" align=center");
-    case Align::Left: break;
+    case Align::Right:
+      return QStringLiteral(" align=right");
+    case Align::Center:
+      return QStringLiteral(" align=center");
+    case Align::Left:
+      break;
   }
   return {};
 }
@@ -33,11 +36,20 @@ QString escape(const QString& text) {
   out.reserve(text.size());
   for (QChar c : text) {
     switch (c.unicode()) {
-      case '&': out += QLatin1String("&amp;"); break;
-      case '<': out += QLatin1String("&lt;"); break;
-      case '>': out += QLatin1String("&gt;"); break;
-      case '"': out += QLatin1String("&quot;"); break;
-      default: out += c;
+      case '&':
+        out += QLatin1String("&amp;");
+        break;
+      case '<':
+        out += QLatin1String("&lt;");
+        break;
+      case '>':
+        out += QLatin1String("&gt;");
+        break;
+      case '"':
+        out += QLatin1String("&quot;");
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -120,9 +132,15 @@ QByteArray csv(const ReportTable& table) {
         continue;
       }
       switch (c.type) {
-        case ReportColumn::Type::Text: cells << csvField(v.toString()); break;
-        case ReportColumn::Type::Float: cells << fmt::fixedPoint(v.toDouble(), c.fileDecimals()); break;
-        case ReportColumn::Type::Date: cells << fmt::isoDate(v.toDate()); break;
+        case ReportColumn::Type::Text:
+          cells << csvField(v.toString());
+          break;
+        case ReportColumn::Type::Float:
+          cells << fmt::fixedPoint(v.toDouble(), c.fileDecimals());
+          break;
+        case ReportColumn::Type::Date:
+          cells << fmt::isoDate(v.toDate());
+          break;
       }
     }
     out += cells.join(QLatin1Char(',')) + QLatin1Char('\n');

@@ -28,9 +28,12 @@ QVariant ReportModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::DisplayRole) return table_.displayText(index.row(), c);
   if (role == Qt::TextAlignmentRole) {
     switch (table_.column(c).cellAlign) {
-      case Align::Right: return int(Qt::AlignRight | Qt::AlignVCenter);
-      case Align::Center: return int(Qt::AlignHCenter | Qt::AlignVCenter);
-      case Align::Left: return int(Qt::AlignLeft | Qt::AlignVCenter);
+      case Align::Right:
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+      case Align::Center:
+        return int(Qt::AlignHCenter | Qt::AlignVCenter);
+      case Align::Left:
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
     }
   }
   return {};

@@ -1,8 +1,7 @@
 // The reports tolvek-cli can run; each subsystem's report definitions are listed here.
-#include "reports/Report.h"
-
 #include "accounts/ChartReport.h"
 #include "accounts/Statement.h"
+#include "reports/Report.h"
 
 namespace tolvek {
 

@@ -63,9 +63,15 @@ int ReportTable::addRow() {
   row.reserve(columns_.size());
   for (const ReportColumn& c : columns_) {
     switch (c.type) {
-      case ReportColumn::Type::Text: row.emplace_back(QString()); break;
-      case ReportColumn::Type::Float: row.emplace_back(0.0); break;
-      case ReportColumn::Type::Date: row.emplace_back(QDate()); break;
+      case ReportColumn::Type::Text:
+        row.emplace_back(QString());
+        break;
+      case ReportColumn::Type::Float:
+        row.emplace_back(0.0);
+        break;
+      case ReportColumn::Type::Date:
+        row.emplace_back(QDate());
+        break;
     }
   }
   rows_.push_back(std::move(row));
@@ -87,9 +93,12 @@ QString ReportTable::formatted(int row, int column, const QString& pattern) cons
   const QVariant& v = rows_[row][column];
   if (v.isNull()) return {};  // a cell left blank on purpose (a total row's empty columns)
   switch (columns_[column].type) {
-    case ReportColumn::Type::Text: return v.toString();
-    case ReportColumn::Type::Float: return fmt::pattern(v.toDouble(), pattern);
-    case ReportColumn::Type::Date: return fmt::shortDate(v.toDate());
+    case ReportColumn::Type::Text:
+      return v.toString();
+    case ReportColumn::Type::Float:
+      return fmt::pattern(v.toDouble(), pattern);
+    case ReportColumn::Type::Date:
+      return fmt::shortDate(v.toDate());
   }
   return {};
 }

@@ -15,11 +15,11 @@ struct ReportColumn {
 
   QString name;
   Type type = Type::Text;
-  int width = 0;             // text columns: the width the grid gives them, in characters
-  QString displayFormat;     // floats: the grid's pattern, e.g. "###,###,##0.00"
-  QString editFormat;        // floats: the report file's pattern when it differs
-  QString caption;           // grid caption; empty: not in the grid
-  QString fileCaption;       // report file and CSV caption; empty: not in the file
+  int width = 0;                    // text columns: the width the grid gives them, in characters
+  QString displayFormat;            // floats: the grid's pattern, e.g. "###,###,##0.00"
+  QString editFormat;               // floats: the report file's pattern when it differs
+  QString caption;                  // grid caption; empty: not in the grid
+  QString fileCaption;              // report file and CSV caption; empty: not in the file
   Align headerAlign = Align::Left;  // "<th>", "<th align=right>", "<th align=center>"
   Align cellAlign = Align::Left;    // "<td>", "<td align=right>", "<td align=center>"
 

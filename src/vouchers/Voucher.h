@@ -15,19 +15,19 @@ class Connection;
 class TDM;
 
 struct VoucherSide {
-  QString code;      // BorKod / AlKod
-  QString name;      // Borclu / Alacakli
-  QString currency;  // BorTip / AlTip
-  double rate = 0;   // BrKur / ALKur
-  double amount = 0; // BRTut / ALTut
+  QString code;       // BorKod / AlKod
+  QString name;       // Borclu / Alacakli
+  QString currency;   // BorTip / AlTip
+  double rate = 0;    // BrKur / ALKur
+  double amount = 0;  // BRTut / ALTut
 };
 
 struct Voucher {
-  qint64 number = 0;      // ENo
-  QDate date;             // ETarih
-  QDate valueDate;        // VTarih
+  qint64 number = 0;                   // ENo
+  QDate date;                          // ETarih
+  QDate valueDate;                     // VTarih
   QString kind = QStringLiteral("L");  // ComETip
-  QString approval;       // EdOnay: empty or "X"
+  QString approval;                    // EdOnay: empty or "X"
   VoucherSide debit;
   VoucherSide credit;
   std::array<QString, 5> explanations;

@@ -92,13 +92,14 @@ double lookUpRate(Connection& connection, const QDate& date, const QString& curr
 }
 
 Loaded load(Connection& connection, qint64 number) {
-  QSqlQuery q = connection.exec(
-      QStringLiteral("SELECT tlvkc.*, tlvkx.*, tlvkh.TANIM, tlvkh.TIP FROM tlvkc "
-                     "LEFT JOIN tlvkx ON tlvkx.EVRAK = tlvkc.EVRAK "
-                     "LEFT JOIN tlvkh ON tlvkc.FIRMAKOD = tlvkh.HESAPKOD "
-                     "WHERE tlvkc.EVRAK = :ENosu"),
-      {{":ENosu", number}}, QStringLiteral("Dekont %1 okunurken").arg(number));
-  if (!q.next() || col::whole(q, "EVRAK") <= 0) return {std::nullopt, Refusal::error(kInvalidNumber)};
+  QSqlQuery q =
+      connection.exec(QStringLiteral("SELECT tlvkc.*, tlvkx.*, tlvkh.TANIM, tlvkh.TIP FROM tlvkc "
+                                     "LEFT JOIN tlvkx ON tlvkx.EVRAK = tlvkc.EVRAK "
+                                     "LEFT JOIN tlvkh ON tlvkc.FIRMAKOD = tlvkh.HESAPKOD "
+                                     "WHERE tlvkc.EVRAK = :ENosu"),
+                      {{":ENosu", number}}, QStringLiteral("Dekont %1 okunurken").arg(number));
+  if (!q.next() || col::whole(q, "EVRAK") <= 0)
+    return {std::nullopt, Refusal::error(kInvalidNumber)};
   if (!isVoucherKind(col::text(q, "T"))) {
     return {std::nullopt, Refusal::error(QStringLiteral("Evrak Numarası Dekont No Değil !"))};
   }

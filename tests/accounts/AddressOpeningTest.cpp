@@ -8,6 +8,7 @@
 #include "accounts/screens/TAdrAna.h"
 #include "accounts/screens/TDevir.h"
 #include "app/screens/Widgets.h"
+#include "support/Builders.h"
 #include "support/Shell.h"
 
 using namespace tolvek;
@@ -43,7 +44,8 @@ TEST(AddressBook, InsertEditSearchAndDelete) {
   EXPECT_EQ(a->mode(), TAdrAna::Mode::Edit);
   a->First();
   EXPECT_EQ(a->mode(), TAdrAna::Mode::Browse);
-  EXPECT_EQ(shell.connection().scalar("SELECT REF FROM tlvkf WHERE ADI = 'Ağaç İşleri'").toString(), "BAYİ");
+  EXPECT_EQ(shell.connection().scalar("SELECT REF FROM tlvkf WHERE ADI = 'Ağaç İşleri'").toString(),
+            "BAYİ");
 
   // A new card with an empty account code is stored like any other.
   a->Insert();
@@ -84,7 +86,8 @@ TEST(AddressBook, ACardChangedOnAnotherWorkstationIsNotOverwritten) {
   shell.connection().exec("UPDATE tlvkf SET TELEFON = '111'");
   a->field("ADI")->setText("Bu istasyondan");
   EXPECT_FALSE(a->Post());
-  EXPECT_TRUE(shell.ui.lastText().contains("başka bir istasyonda")) << shell.ui.lastText().toStdString();
+  EXPECT_TRUE(shell.ui.lastText().contains("başka bir istasyonda"))
+      << shell.ui.lastText().toStdString();
   EXPECT_EQ(shell.connection().scalar("SELECT ADI FROM tlvkf").toString(), "Ortak Kart");
 }
 
@@ -100,18 +103,7 @@ struct Opening {
     d->RadBA->setItemIndex(side);
     d->BRTut->setValue(amount);
   }
-  QStringList rows() {
-    QStringList out;
-    QSqlQuery q = shell.connection().exec(
-        "SELECT FIRMAKOD, TARIH, T, EVRAK, HESKUR, DVZ, KUR, BORC, ALACAK, USER_ID, VALOR, OK, HESAP "
-        "FROM tlvkc");
-    while (q.next()) {
-      QStringList cells;
-      for (int i = 0; i < 13; ++i) cells << q.value(i).toString();
-      out << cells.join('|');
-    }
-    return out;
-  }
+  QStringList rows() { return test::postingRows(shell.connection()); }
 };
 }  // namespace
 

@@ -24,9 +24,9 @@ using namespace tolvek;
 namespace {
 
 void addAccounts(test::Shell& shell) {
-  const char* rows[][3] = {{"100.01", "Merkez Kasa", "YTL"},      {"120.001", "Akdeniz Yapı", "YTL"},
-                           {"120.002", "abc Ticaret", "USD"},     {"320.001", "Baltık Timber", "EUR"},
-                           {"330.01", "Diğer Satıcı", "YTL"},     {"ABC", "Kısa Kod", "YTL"}};
+  const char* rows[][3] = {{"100.01", "Merkez Kasa", "YTL"},  {"120.001", "Akdeniz Yapı", "YTL"},
+                           {"120.002", "abc Ticaret", "USD"}, {"320.001", "Baltık Timber", "EUR"},
+                           {"330.01", "Diğer Satıcı", "YTL"}, {"ABC", "Kısa Kod", "YTL"}};
   for (const auto& r : rows) {
     shell.connection().exec("INSERT INTO tlvkh (HESAPKOD, TANIM, TIP) VALUES (:k, :t, :d)",
                             {{":k", r[0]}, {":t", r[1]}, {":d", r[2]}});
@@ -161,7 +161,8 @@ TEST(AccountCard, RefusesShortCodesShortNamesAndCurrenciesOutsideTheList) {
   c->HesAdi->setText("Kasa");
   c->Doviz->setCurrentText("Doviz");
   c->ButKayClick();
-  EXPECT_TRUE(shell.ui.lastText().startsWith("Döviz listeden seçilmeli")) << shell.ui.lastText().toStdString();
+  EXPECT_TRUE(shell.ui.lastText().startsWith("Döviz listeden seçilmeli"))
+      << shell.ui.lastText().toStdString();
   EXPECT_EQ(shell.connection().scalar("SELECT COUNT(*) FROM tlvkh").toInt(), 0);
   c->Doviz->setCurrentText("eur");
   c->ButKayClick();
@@ -217,7 +218,8 @@ TEST(ChartListing, RangeIsSwappedAndPrintedOnItsOwnPage) {
   l->Edit2->setText("120");
   l->ButYenileClick();
   QStringList listed;
-  for (int r = 0; r < l->output().table.rowCount(); ++r) listed << l->output().table.text(r, "HESAPKOD");
+  for (int r = 0; r < l->output().table.rowCount(); ++r)
+    listed << l->output().table.text(r, "HESAPKOD");
   EXPECT_EQ(listed, (QStringList{"120.001", "120.002", "320.001"}));
 
   QTemporaryDir dir;

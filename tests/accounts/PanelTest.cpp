@@ -85,8 +85,8 @@ TEST(Panel, TotalsBeforeAndWithinThePeriodAndTheBalance) {
   panel.post(posting("100.01", QDate(2026, 2, 10), "N", 5, 300, 0));
   panel.show("120.001", QDate(2026, 2, 1), QDate(2026, 3, 31));
   EXPECT_EQ(panel.numbers(), (QList<qint64>{5, 6}));
-  EXPECT_EQ(panel.labels(), (QStringList{"1.000,00", "0,00", "50,50", "300,00", "1.050,50", "300,00",
-                                         "-750,50"}));
+  EXPECT_EQ(panel.labels(),
+            (QStringList{"1.000,00", "0,00", "50,50", "300,00", "1.050,50", "300,00", "-750,50"}));
 }
 
 TEST(Panel, TheValueDateSwitch) {
@@ -149,7 +149,8 @@ TEST(Panel, TheStatementFileWithAndWithoutEarlierMovements) {
       "<td align=right>1.180,00</td><td align=right>0,00</td><td> </td></tr>"
       "<tr><td align=center>N</td><td align=center>11.02.2026</td><td align=right>8</td>"
       "<td align=center>YTL</td><td align=right>1,0000</td><td align=right>1,0000</td>"
-      "<td align=right>0,00</td><td align=right>500,00</td><td>Tahsilat &lt;nakit&gt; &amp; çek</td></tr>";
+      "<td align=right>0,00</td><td align=right>500,00</td><td>Tahsilat &lt;nakit&gt; &amp; "
+      "çek</td></tr>";
   const QString period =
       "<tr><td></td><td align=center>Cari dönem</td><td></td><td></td><td></td><td></td>"
       "<td align=right>1.180,00</td><td align=right>500,00</td><td></td></tr>";
@@ -235,7 +236,8 @@ TEST(Panel, DoubleClickOpensTheDocumentAndComesBackToIt) {
   panel.show("120.001", QDate(2026, 1, 1), QDate(2026, 1, 31));
   panel.p->selectRow(1);
   qint64 opened = -1;
-  panel.shell.ui.onExec("TDekont", [&](QDialog* d) { opened = static_cast<TDekont*>(d)->ENo->text().toLongLong(); });
+  panel.shell.ui.onExec(
+      "TDekont", [&](QDialog* d) { opened = static_cast<TDekont*>(d)->ENo->text().toLongLong(); });
   panel.p->DBGrid2DblClick();
   EXPECT_EQ(opened, 12);
   EXPECT_EQ(panel.p->rows()[panel.p->currentRow()].EVRAK, 12);

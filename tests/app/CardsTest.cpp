@@ -53,7 +53,8 @@ TEST(CompanyCard, CancelKeepsTheRowAndTheMainWindowStillRereadsIt) {
     f->reject();
   });
   shell.program->mainForm->runCommand("ComPanel");
-  EXPECT_EQ(shell.connection().scalar("SELECT FIRMAADI FROM tlvka").toString(), "Başka İstasyondan");
+  EXPECT_EQ(shell.connection().scalar("SELECT FIRMAADI FROM tlvka").toString(),
+            "Başka İstasyondan");
   EXPECT_EQ(shell.program->mainForm->ComPanel->text(), "Başka İstasyondan");
 }
 

@@ -63,9 +63,8 @@ TEST(NumberPrompt, NumbersBelowOneOpenNothingAndTextIsAConversionError) {
   answer("117");
   EXPECT_EQ(shell.program->askDocumentNumber(), 117);
   // The field keeps its last text.
-  shell.ui.onExec("TEvrak_No", [](QDialog* d) {
-    EXPECT_EQ(static_cast<TEvrak_No*>(d)->Ev_No->text(), "117");
-  });
+  shell.ui.onExec("TEvrak_No",
+                  [](QDialog* d) { EXPECT_EQ(static_cast<TEvrak_No*>(d)->Ev_No->text(), "117"); });
   EXPECT_EQ(shell.program->askDocumentNumber(), std::nullopt);
   for (const char* low : {"0", "-5"}) {
     answer(low);

@@ -23,7 +23,8 @@ QString stored(test::Shell& shell, const char* name) {
 TEST(Login, ASuccessfulLoginLoadsTheSessionAndShowsTheFirm) {
   test::Shell shell;
   shell.connection().exec(
-      "INSERT INTO tlvka (FIRMAADI, Tarih, KAPAT, stokdvz) VALUES ('Yıldız Parke', '2026-01-01', 0, 'YTL')");
+      "INSERT INTO tlvka (FIRMAADI, Tarih, KAPAT, stokdvz) VALUES ('Yıldız Parke', '2026-01-01', "
+      "0, 'YTL')");
   shell.addUser("AYŞE", "gizli", "2212000000000000", "120;320");
   shell.loginWithDialog("AYŞE", "gizli");
 
@@ -116,8 +117,9 @@ TEST(Login, TheNewPasswordIsStoredAtOnce) {
   shell.addUser("ALİ", "eski", "3333333333000000");
   shell.loginWithDialog("ALİ", "eski", "yeni");
   EXPECT_TRUE(shell.dm->loggedIn);
-  EXPECT_EQ(shell.connection().scalar("SELECT User_Pass FROM tlvko WHERE User_Name = 'ALİ'").toString(),
-            "yeni");
+  EXPECT_EQ(
+      shell.connection().scalar("SELECT User_Pass FROM tlvko WHERE User_Name = 'ALİ'").toString(),
+      "yeni");
 }
 
 TEST(Login, AnEmptyUsersTableLetsNobodyIn) {

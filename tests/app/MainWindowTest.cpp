@@ -143,7 +143,8 @@ TEST(MainWindow, LockOnAnEmptyCompanyTableWritesAFirstRowHoldingOnlyTheLock) {
   test::Shell shell;
   ASSERT_TRUE(shell.loginAs("3333333333000000"));
   shell.program->mainForm->runCommand("MenuKilitle");
-  EXPECT_EQ(shell.connection().scalar("SELECT COUNT(*) FROM tlvka WHERE KAPAT = 1 AND FIRMAADI IS NULL")
+  EXPECT_EQ(shell.connection()
+                .scalar("SELECT COUNT(*) FROM tlvka WHERE KAPAT = 1 AND FIRMAADI IS NULL")
                 .toInt(),
             1);
   // Another workstation sees the lock at its next login.

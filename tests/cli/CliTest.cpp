@@ -13,7 +13,9 @@ using test::runCli;
 using test::runCliOn;
 
 namespace {
-Connection on(const QString& database) { return Connection(test::TestServer::instance().settings(database)); }
+Connection on(const QString& database) {
+  return Connection(test::TestServer::instance().settings(database));
+}
 }  // namespace
 
 TEST(Cli, InitDbBuildsTheWholePeriodDatabase) {
@@ -23,9 +25,10 @@ TEST(Cli, InitDbBuildsTheWholePeriodDatabase) {
   EXPECT_EQ(r.out, "init-db tlvkd203107\n");
 
   Connection c(test::TestServer::instance().settings("tlvkd203107"));
-  EXPECT_EQ(c.scalar("SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA = DATABASE()")
-                .toInt(),
-            14);
+  EXPECT_EQ(
+      c.scalar("SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA = DATABASE()")
+          .toInt(),
+      14);
   QSqlQuery a = c.exec("SELECT FIRMAADI, Tarih, stokdvz, KAPAT FROM tlvka");
   ASSERT_TRUE(a.next());
   EXPECT_EQ(col::text(a, 0), "Yıldız Parke A.Ş.");
@@ -70,13 +73,16 @@ TEST(Cli, ExitStatusesAndMessages) {
   const QList<Case> cases = {
       {{"--host", "127.0.0.1", "--port", "1", "--user", "tolvek", "--password", "tolvek",
         "--database", "tlvkdx", "init-db"},
-       2, "bağlanılamadı"},
+       2,
+       "bağlanılamadı"},
       {{"--host", "127.0.0.1", "--port", port, "--user", "tolvek", "--password", "yanlis",
         "--database", "tlvkdx", "init-db"},
-       2, "Access denied"},
+       2,
+       "Access denied"},
       {{"--host", "127.0.0.1", "--port", port, "--user", "tolvek", "--password", "tolvek",
         "--database", "tlvkd_yok", "post", "-"},
-       2, "Unknown database"},
+       2,
+       "Unknown database"},
       {{"yoket"}, 2, "Bilinmeyen komut: yoket"},
       {{"--database", "tlvkdx", "init-db", "--renk", "mavi"}, 2, "Bilinmeyen seçenek: --renk"},
       {{"init-db"}, 2, "--period"},
@@ -86,8 +92,8 @@ TEST(Cli, ExitStatusesAndMessages) {
   for (const Case& c : cases) {
     const auto r = runCli(c.args);
     EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString() << "\n" << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.said)))
-        << c.args.join(' ').toStdString() << "\n" << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.said))) << c.args.join(' ').toStdString() << "\n"
+                                                           << r.err.toStdString();
   }
   EXPECT_EQ(runCli({"--help"}).status, 0);
 }

@@ -14,7 +14,7 @@ using test::runCliOn;
 
 namespace {
 test::CliResult post(const test::FreshDatabase& db, const QString& json) {
-  return runCliOn({"--database", db.name(), "post", "-"}, json);
+  return test::postJson(db.name(), json);
 }
 }  // namespace
 
@@ -63,8 +63,10 @@ TEST(PostAccounts, RefusalsOfTheScreens) {
   };
   const Case cases[] = {
       {R"({"kind": "account", "HESAPKOD": "1", "TANIM": "Kasa", "TIP": "YTL"})", "en az iki"},
-      {R"({"kind": "account", "HESAPKOD": "100", "TANIM": "Kasa", "TIP": "XYZ"})", "Döviz listeden"},
-      {R"({"kind": "account", "HESAPKOD": "10€", "TANIM": "Kasa", "TIP": "YTL"})", "\"€\" karakteri"},
+      {R"({"kind": "account", "HESAPKOD": "100", "TANIM": "Kasa", "TIP": "XYZ"})",
+       "Döviz listeden"},
+      {R"({"kind": "account", "HESAPKOD": "10€", "TANIM": "Kasa", "TIP": "YTL"})",
+       "\"€\" karakteri"},
       {R"({"kind": "opening", "FIRMAKOD": "999", "BORC": 5})", "hesap planında yok"},
       {R"({"kind": "rate", "Tarih": "2026-01-05", "Doviz": "ЕВР", "MerkezSat": 1})", "karakteri"},
   };
@@ -86,10 +88,12 @@ TEST(PostAccounts, RefusalsOfTheScreens) {
 TEST(ChartReport, CsvAndHtmlBetweenTwoCodes) {
   test::FreshDatabase db;
   for (const char* code : {"100", "120.001", "320.001"}) {
-    db.connection().exec("INSERT INTO tlvkh (HESAPKOD, TANIM, TIP, KARTON) VALUES (:k, 'Ad <x>', 'YTL', 'K')",
-                         {{":k", code}});
+    db.connection().exec(
+        "INSERT INTO tlvkh (HESAPKOD, TANIM, TIP, KARTON) VALUES (:k, 'Ad <x>', 'YTL', 'K')",
+        {{":k", code}});
   }
-  const auto csv = runCliOn({"--database", db.name(), "report", "chart", "--from", "320", "--to", "110"});
+  const auto csv =
+      runCliOn({"--database", db.name(), "report", "chart", "--from", "320", "--to", "110"});
   ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
   EXPECT_EQ(csv.out, "HESAP KODU,HESAP ADI,TIP,KARTON\n120.001,Ad <x>,YTL,K\n");
   const auto html = runCliOn({"--database", db.name(), "report", "chart", "--format", "html"});
@@ -107,5 +111,8 @@ TEST(Demo, TheDemoFirmHasItsAccountsCardsOpeningsAndAMonthOfRates) {
   EXPECT_GE(c.scalar("SELECT COUNT(*) FROM tlvkf").toInt(), 25);
   EXPECT_GE(c.scalar("SELECT COUNT(*) FROM tlvkc WHERE T = 'D' AND EVRAK = 0").toInt(), 15);
   EXPECT_EQ(c.scalar("SELECT COUNT(DISTINCT Tarih) FROM tlvke").toInt(), 31);
-  EXPECT_EQ(c.scalar("SELECT COUNT(*) FROM tlvkc WHERE FIRMAKOD NOT IN (SELECT HESAPKOD FROM tlvkh)").toInt(), 0);
+  EXPECT_EQ(
+      c.scalar("SELECT COUNT(*) FROM tlvkc WHERE FIRMAKOD NOT IN (SELECT HESAPKOD FROM tlvkh)")
+          .toInt(),
+      0);
 }

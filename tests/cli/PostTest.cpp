@@ -12,7 +12,7 @@ using test::runCliOn;
 
 namespace {
 test::CliResult post(const test::FreshDatabase& db, const QString& json) {
-  return runCliOn({"--database", db.name(), "post", "-"}, json);
+  return test::postJson(db.name(), json);
 }
 }  // namespace
 

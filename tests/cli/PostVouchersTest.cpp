@@ -22,9 +22,7 @@ struct Firm {
     test::addAccount(db.connection(), "320.001", "Hanse Parkett", "EUR");
     test::addRate(db.connection(), QDate(2026, 1, 5), "EUR", 38.5);
   }
-  test::CliResult post(const QString& json) {
-    return runCliOn({"--database", db.name(), "post", "-"}, json);
-  }
+  test::CliResult post(const QString& json) { return test::postJson(db.name(), json); }
   test::FreshDatabase db;
 };
 }  // namespace
@@ -36,7 +34,8 @@ TEST(PostVoucher, NewNumberRatesLookedUpAndTheMissingAmountConverted) {
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, "voucher 1\n");
   QSqlQuery q = f.db.connection().exec(
-      "SELECT FIRMAKOD, HESKUR, DVZ, KUR, BORC, ALACAK, HESAP, VALOR FROM tlvkc ORDER BY BORC DESC");
+      "SELECT FIRMAKOD, HESKUR, DVZ, KUR, BORC, ALACAK, HESAP, VALOR FROM tlvkc ORDER BY BORC "
+      "DESC");
   ASSERT_TRUE(q.next());
   EXPECT_EQ(q.value(0).toString(), "100.01");
   EXPECT_EQ(q.value(1).toDouble(), 1);
@@ -50,9 +49,12 @@ TEST(PostVoucher, NewNumberRatesLookedUpAndTheMissingAmountConverted) {
 
   // Posting number 1 again replaces it whole.
   ASSERT_EQ(f.post(R"({"kind": "voucher", "ENo": 1, "ETarih": "2026-01-05", "BorKod": "320.001",
-      "BRTut": 10, "ALTut": 385, "AlKod": "100.01"})").status, 0);
+      "BRTut": 10, "ALTut": 385, "AlKod": "100.01"})")
+                .status,
+            0);
   EXPECT_EQ(f.db.connection().scalar("SELECT COUNT(*) FROM tlvkc").toInt(), 2);
-  EXPECT_EQ(f.db.connection().scalar("SELECT FIRMAKOD FROM tlvkc WHERE BORC > 0").toString(), "320.001");
+  EXPECT_EQ(f.db.connection().scalar("SELECT FIRMAKOD FROM tlvkc WHERE BORC > 0").toString(),
+            "320.001");
   EXPECT_EQ(f.db.connection().scalar("SELECT T FROM tlvkc LIMIT 1").toString(), "L");
 }
 
@@ -64,12 +66,17 @@ TEST(PostVoucher, RefusedAsTheScreenRefuses) {
   const Case cases[] = {
       {R"({"kind": "voucher", "BorKod": "100.01", "AlKod": "100.01", "BRTut": 5})", "AYNI"},
       {R"({"kind": "voucher", "AlKod": "100.01", "BRTut": 5})", "Borçlu Hesap Kodu Girin !"},
-      {R"({"kind": "voucher", "BorKod": "100.01", "AlKod": "999", "BRTut": 5})", "hesap planında yok: 999"},
+      {R"({"kind": "voucher", "BorKod": "100.01", "AlKod": "999", "BRTut": 5})",
+       "hesap planında yok: 999"},
       {R"({"kind": "voucher", "BorKod": "100.01", "AlKod": "320.001"})", "0 olamaz"},
-      {R"({"kind": "voucher", "ComETip": "Q", "BorKod": "100.01", "AlKod": "320.001", "BRTut": 5})", "K, L, M ya da N"},
-      {R"({"kind": "voucher", "ENo": 40, "BorKod": "100.01", "AlKod": "320.001", "BRTut": 5})", "Dekont No Değil"},
-      {R"({"kind": "voucher", "ENo": 99, "BorKod": "100.01", "AlKod": "320.001", "BRTut": 5})", "geçersiz"},
-      {R"({"kind": "voucher", "ETarih": "2026-01-05", "VTarih": "2026-01-04", "BorKod": "100.01", "AlKod": "320.001", "BRTut": 5})", "Valör"},
+      {R"({"kind": "voucher", "ComETip": "Q", "BorKod": "100.01", "AlKod": "320.001", "BRTut": 5})",
+       "K, L, M ya da N"},
+      {R"({"kind": "voucher", "ENo": 40, "BorKod": "100.01", "AlKod": "320.001", "BRTut": 5})",
+       "Dekont No Değil"},
+      {R"({"kind": "voucher", "ENo": 99, "BorKod": "100.01", "AlKod": "320.001", "BRTut": 5})",
+       "geçersiz"},
+      {R"({"kind": "voucher", "ETarih": "2026-01-05", "VTarih": "2026-01-04", "BorKod": "100.01", "AlKod": "320.001", "BRTut": 5})",
+       "Valör"},
   };
   for (const Case& c : cases) {
     Firm f;
@@ -93,9 +100,11 @@ TEST(StatementReport, CsvHtmlAndPdf) {
   ASSERT_EQ(f.post(R"([
     {"kind": "voucher", "ETarih": "2026-01-05", "VTarih": "2026-02-05", "BorKod": "100.01", "BRTut": 1000, "AlKod": "320.001"},
     {"kind": "voucher", "ETarih": "2026-01-06", "BorKod": "320.001", "BRTut": 5, "ALTut": 190, "AlKod": "100.01", "MakIzahat": ["İade"]}
-  ])").status, 0);
-  const QStringList base = {"--database", f.db.name(), "report", "statement", "--account", "100.01",
-                            "--date1", "2026-01-01", "--date2", "2026-01-31"};
+  ])")
+                .status,
+            0);
+  const QStringList base = {"--database", f.db.name(), "report",     "statement", "--account",
+                            "100.01",     "--date1",   "2026-01-01", "--date2",   "2026-01-31"};
   const auto csv = runCliOn(base);
   ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
   EXPECT_EQ(csv.out,
@@ -113,12 +122,14 @@ TEST(StatementReport, CsvHtmlAndPdf) {
   EXPECT_TRUE(html.out.contains("<h3>Bakiye : -810,00</h3>"));
 
   QTemporaryDir dir;
-  ASSERT_EQ(runCliOn(base + QStringList{"--format", "pdf", "--output", dir.filePath("s.pdf")}).status, 0);
+  ASSERT_EQ(
+      runCliOn(base + QStringList{"--format", "pdf", "--output", dir.filePath("s.pdf")}).status, 0);
   const QStringList pages = test::pdfPages(dir.filePath("s.pdf"));
   ASSERT_EQ(pages.size(), 1);
   EXPECT_TRUE(pages[0].contains("İade")) << pages[0].toStdString();
 
-  const auto unknown = runCliOn({"--database", f.db.name(), "report", "statement", "--account", "X"});
+  const auto unknown =
+      runCliOn({"--database", f.db.name(), "report", "statement", "--account", "X"});
   EXPECT_EQ(unknown.status, 1);
   EXPECT_TRUE(unknown.err.contains("Hesap kodu bulunamadı")) << unknown.err.toStdString();
 }

@@ -20,7 +20,8 @@ TEST(Connection, ATransactionThatFailsHalfWayLeavesNothing) {
   try {
     Transaction tx(c, "iki hesap yazılırken");
     c.exec("INSERT INTO tlvkh (HESAPKOD, TANIM) VALUES (:k, :t)", {{":k", "100"}, {":t", "KASA"}});
-    c.exec("INSERT INTO tlvkh (HESAPKOD, TANIM) VALUES (:k, :t)", {{":k", "100"}, {":t", "TEKRAR"}});
+    c.exec("INSERT INTO tlvkh (HESAPKOD, TANIM) VALUES (:k, :t)",
+           {{":k", "100"}, {":t", "TEKRAR"}});
     tx.commit();
     FAIL() << "the duplicate code must fail";
   } catch (const DbError& e) {
@@ -33,7 +34,8 @@ TEST(Connection, ATransactionThatFailsHalfWayLeavesNothing) {
   try {
     Transaction tx(c, "yazılırken");
     c.exec("INSERT INTO tlvkh (HESAPKOD) VALUES ('200')");
-    c.exec("INSERT INTO tlvkh (HESAPKOD, TANIM) VALUES ('201', :t)", {{":t", QString("Fiyat 5 €")}});
+    c.exec("INSERT INTO tlvkh (HESAPKOD, TANIM) VALUES ('201', :t)",
+           {{":t", QString("Fiyat 5 €")}});
     tx.commit();
   } catch (const InputError&) {
   }
@@ -47,9 +49,9 @@ TEST(Connection, TextLatin5CannotHoldIsRefusedNamingTheCharacter) {
     QString text;
     QString named;
   };
-  for (const Case& k : {Case{"Fiyat 5 €", "\"€\""}, Case{"Москва", "\"М\""},
-                        Case{QString::fromUtf8("Selam \xF0\x9F\x98\x80"), "U+1F600"},
-                        Case{"Ðiş", "\"Ð\""}}) {
+  for (const Case& k :
+       {Case{"Fiyat 5 €", "\"€\""}, Case{"Москва", "\"М\""},
+        Case{QString::fromUtf8("Selam \xF0\x9F\x98\x80"), "U+1F600"}, Case{"Ðiş", "\"Ð\""}}) {
     try {
       c.exec("INSERT INTO tlvkh (HESAPKOD, TANIM) VALUES ('1', :t)", {{":t", k.text}});
       ADD_FAILURE() << "accepted " << k.text.toStdString();

@@ -16,22 +16,23 @@ namespace {
 
 // table -> "COLUMN TYPE" in declared order, written out independently of the schema code.
 const std::map<QString, QStringList> kExpected = {
-    {"tlvka",
-     {"FIRMAADI varchar(40)", "ADRES1 varchar(40)", "ADRES2 varchar(40)", "SEHIR varchar(20)",
-      "POSTA varchar(6)", "ULKE varchar(14)", "VERGIDA varchar(20)", "VERGINO varchar(16)",
-      "SIGORTAD varchar(20)", "SIGORTAN varchar(16)", "MUHASEBE varchar(40)",
-      "KURLAR varchar(40)", "ADRES varchar(40)", "TELEFON1 varchar(16)", "TELEFON2 varchar(16)",
-      "FAX varchar(16)", "EMAIL varchar(40)", "Tarih datetime", "KSTUT int(11)", "KSMK int(11)",
-      "FATKOD varchar(6)", "FATDON varchar(6)", "KAPAT int(11)", "stokdvz varchar(4)"}},
+    {"tlvka", {"FIRMAADI varchar(40)", "ADRES1 varchar(40)",   "ADRES2 varchar(40)",
+               "SEHIR varchar(20)",    "POSTA varchar(6)",     "ULKE varchar(14)",
+               "VERGIDA varchar(20)",  "VERGINO varchar(16)",  "SIGORTAD varchar(20)",
+               "SIGORTAN varchar(16)", "MUHASEBE varchar(40)", "KURLAR varchar(40)",
+               "ADRES varchar(40)",    "TELEFON1 varchar(16)", "TELEFON2 varchar(16)",
+               "FAX varchar(16)",      "EMAIL varchar(40)",    "Tarih datetime",
+               "KSTUT int(11)",        "KSMK int(11)",         "FATKOD varchar(6)",
+               "FATDON varchar(6)",    "KAPAT int(11)",        "stokdvz varchar(4)"}},
     {"tlvkb",
      {"MakKodu varchar(3)", "MakAdi varchar(20)", "MakFiyat double", "MakGir1 varchar(10)",
       "MakGir2 varchar(10)", "MakGir3 varchar(10)", "MakCik1 varchar(10)", "MakCik2 varchar(10)",
       "MakCik3 varchar(10)", "MakEkS varchar(10)", "MakEkN double"}},
     {"tlvkc",
-     {"FIRMAKOD varchar(12)", "TARIH datetime", "T varchar(1)", "EVRAK bigint(20)",
-      "HESKUR double", "DVZ varchar(3)", "KUR double", "BORC double", "ALACAK double",
-      "USER_ID varchar(16)", "VALOR datetime", "ILGI bigint(20)", "BELGE varchar(10)",
-      "OK varchar(2)", "HESAP varchar(12)"}},
+     {"FIRMAKOD varchar(12)", "TARIH datetime", "T varchar(1)", "EVRAK bigint(20)", "HESKUR double",
+      "DVZ varchar(3)", "KUR double", "BORC double", "ALACAK double", "USER_ID varchar(16)",
+      "VALOR datetime", "ILGI bigint(20)", "BELGE varchar(10)", "OK varchar(2)",
+      "HESAP varchar(12)"}},
     {"tlvkd",
      {"GrupKodu varchar(20)", "UrunKodu varchar(24)", "Tarih datetime", "EvrakNo bigint(20)",
       "Sira bigint(20)", "Firma varchar(12)", "Brmik double", "Giris double", "Cikis double",
@@ -40,11 +41,11 @@ const std::map<QString, QStringList> kExpected = {
      {"Tarih datetime", "Doviz varchar(3)", "MerkezAl double", "MerkezSat double",
       "SerbestAl double", "SerbestSat double", "BankaAl double", "BankaSat double"}},
     {"tlvkf",
-     {"KARTON varchar(12)", "ADI varchar(40)", "ADRES1 varchar(40)", "ADRES2 varchar(40)",
-      "POSTAKOD varchar(6)", "SEHIR varchar(20)", "ULKE varchar(40)", "TELEFON varchar(25)",
-      "FAX varchar(40)", "VERGDA varchar(20)", "VERGINO varchar(12)", "EMAIL varchar(40)",
-      "YETKILI varchar(30)", "REF varchar(40)", "NOT_A varchar(40)", "GRUP1 varchar(40)",
-      "GRUP2 varchar(40)", "GRUP3 varchar(40)", "EKADRES1 varchar(40)", "EKADRES2 varchar(40)",
+     {"KARTON varchar(12)",   "ADI varchar(40)",     "ADRES1 varchar(40)",   "ADRES2 varchar(40)",
+      "POSTAKOD varchar(6)",  "SEHIR varchar(20)",   "ULKE varchar(40)",     "TELEFON varchar(25)",
+      "FAX varchar(40)",      "VERGDA varchar(20)",  "VERGINO varchar(12)",  "EMAIL varchar(40)",
+      "YETKILI varchar(30)",  "REF varchar(40)",     "NOT_A varchar(40)",    "GRUP1 varchar(40)",
+      "GRUP2 varchar(40)",    "GRUP3 varchar(40)",   "EKADRES1 varchar(40)", "EKADRES2 varchar(40)",
       "EKADRES3 varchar(40)", "EKADRES4 varchar(40)"}},
     {"tlvkg",
      {"EvrakNo bigint(20)", "Adres1 varchar(40)", "Adres2 varchar(40)", "Adres3 varchar(40)",
@@ -66,8 +67,8 @@ const std::map<QString, QStringList> kExpected = {
     {"tlvku",
      {"GrupKodu varchar(20)", "Tanim varchar(40)", "Firma varchar(12)", "TGrup varchar(8)",
       "Tm1 int(11)", "Tm2 int(11)", "Tm3 int(11)", "Birim varchar(4)", "KDV int(11)",
-      "Dvz varchar(3)", "Fiyat double", "HesTip varchar(12)", "Takip varchar(1)",
-      "Oz1 varchar(3)", "Oz2 varchar(3)", "Oz3 varchar(3)", "Oz4 varchar(3)"}},
+      "Dvz varchar(3)", "Fiyat double", "HesTip varchar(12)", "Takip varchar(1)", "Oz1 varchar(3)",
+      "Oz2 varchar(3)", "Oz3 varchar(3)", "Oz4 varchar(3)"}},
     {"tlvkx",
      {"Evrak bigint(20)", "Izahat varchar(40)", "Izahat2 varchar(40)", "Izahat3 varchar(40)",
       "Izahat4 varchar(40)", "Izahat5 varchar(40)"}},
@@ -106,10 +107,10 @@ TEST(Schema, EveryTableHasExactlyItsColumnsAndTypes) {
 
 TEST(Schema, TextColumnsAreTurkishCodesCompareByteByByte) {
   test::FreshDatabase db;
-  const QStringList engines = rows(
-      db.connection(),
-      "SELECT DISTINCT ENGINE, TABLE_COLLATION FROM information_schema.TABLES WHERE TABLE_SCHEMA = :db",
-      db.name());
+  const QStringList engines = rows(db.connection(),
+                                   "SELECT DISTINCT ENGINE, TABLE_COLLATION FROM "
+                                   "information_schema.TABLES WHERE TABLE_SCHEMA = :db",
+                                   db.name());
   EXPECT_EQ(engines, QStringList{"InnoDB latin5_turkish_ci"});
 
   const QStringList collations = rows(
@@ -119,11 +120,11 @@ TEST(Schema, TextColumnsAreTurkishCodesCompareByteByByte) {
       "'tlvkh.TANIM', 'tlvko.User_Name', 'tlvko.User_Pass', 'tlvkc.DVZ', 'tlvkx.Izahat', "
       "'tlvku.GrupKodu', 'tlvkf.ADI') ORDER BY 1",
       db.name());
-  EXPECT_EQ(collations, (QStringList{"tlvkc.DVZ latin5_bin", "tlvkf.ADI latin5_turkish_ci",
-                                     "tlvkh.HESAPKOD latin5_bin", "tlvkh.TANIM latin5_turkish_ci",
-                                     "tlvko.User_Name latin5_bin", "tlvko.User_Pass latin5_bin",
-                                     "tlvku.GrupKodu latin5_bin",
-                                     "tlvkx.Izahat latin5_turkish_ci"}));
+  EXPECT_EQ(collations,
+            (QStringList{"tlvkc.DVZ latin5_bin", "tlvkf.ADI latin5_turkish_ci",
+                         "tlvkh.HESAPKOD latin5_bin", "tlvkh.TANIM latin5_turkish_ci",
+                         "tlvko.User_Name latin5_bin", "tlvko.User_Pass latin5_bin",
+                         "tlvku.GrupKodu latin5_bin", "tlvkx.Izahat latin5_turkish_ci"}));
 }
 
 TEST(Schema, KeysAndIndexes) {

@@ -40,7 +40,8 @@ TEST(Settings, PortFromDbTipi) {
     int port;
     bool warned;
   };
-  for (const Case& c : {Case{"", 3306, false}, Case{"3307", 3307, false}, Case{"abc", 3306, true}}) {
+  for (const Case& c :
+       {Case{"", 3306, false}, Case{"3307", 3307, false}, Case{"abc", 3306, true}}) {
     TempSettings t;
     t.put("DBTipi", c.stored);
     const auto r = SettingsStore(t.path).read();

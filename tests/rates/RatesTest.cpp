@@ -86,7 +86,8 @@ TEST(Rates, TheRateWindowListsDatesAndShowsTheLatest) {
       for (int c = 0; c < 7; ++c) eur << m->index(r, c).data().toString();
     }
   }
-  EXPECT_EQ(eur, (QStringList{"EUR", "38,0000", "38,5000", "0,0000", "0,0000", "0,0000", "1.234,5000"}));
+  EXPECT_EQ(eur,
+            (QStringList{"EUR", "38,0000", "38,5000", "0,0000", "0,0000", "0,0000", "1.234,5000"}));
 }
 
 TEST(Rates, RightsOfTheRatePosition) {

@@ -24,29 +24,29 @@ using namespace tolvek;
 namespace {
 
 ReportTable sampleTable() {
-  ReportTable t({ReportColumn::text("KOD", 12, "Kod", "Kod"),
-                 ReportColumn::text("ADI", 40, "Adı", "Adı"),
-                 [] {
-                   auto c = ReportColumn::text("DVZ", 3, "Dvz", "Dvz", Align::Center);
-                   c.headerAlign = Align::Center;
-                   return c;
-                 }(),
-                 [] {
-                   auto c = ReportColumn::number("TUTAR", "###,###,##0.00", "Tutar", "Tutar");
-                   c.headerAlign = Align::Right;
-                   return c;
-                 }(),
-                 [] {
-                   auto c = ReportColumn::number("ADET", "###,###,###,###", "Adet", "Adet");
-                   c.headerAlign = Align::Right;
-                   return c;
-                 }(),
-                 [] {
-                   auto c = ReportColumn::date("TARIH", "Tarih", "Tarih");
-                   c.headerAlign = Align::Center;
-                   return c;
-                 }()},
-                "KOD");
+  ReportTable t(
+      {ReportColumn::text("KOD", 12, "Kod", "Kod"), ReportColumn::text("ADI", 40, "Adı", "Adı"),
+       [] {
+         auto c = ReportColumn::text("DVZ", 3, "Dvz", "Dvz", Align::Center);
+         c.headerAlign = Align::Center;
+         return c;
+       }(),
+       [] {
+         auto c = ReportColumn::number("TUTAR", "###,###,##0.00", "Tutar", "Tutar");
+         c.headerAlign = Align::Right;
+         return c;
+       }(),
+       [] {
+         auto c = ReportColumn::number("ADET", "###,###,###,###", "Adet", "Adet");
+         c.headerAlign = Align::Right;
+         return c;
+       }(),
+       [] {
+         auto c = ReportColumn::date("TARIH", "Tarih", "Tarih");
+         c.headerAlign = Align::Center;
+         return c;
+       }()},
+      "KOD");
   int r = t.addRow();
   t.set(r, "KOD", "A1");
   t.set(r, "ADI", "Ağaç \"Özel\" %10 <b>");
@@ -93,7 +93,8 @@ ReportDefinition sampleReport(ReportTable table) {
 
 // `rows` rows R001… printed in `layout`, as pages of text.
 QStringList printed(ListingLayout layout, int rows, const QString& dir) {
-  ReportTable t({ReportColumn::text("KOD", 10, "Kod"), ReportColumn::number("TUTAR", "0.00", "Tutar")});
+  ReportTable t(
+      {ReportColumn::text("KOD", 10, "Kod"), ReportColumn::number("TUTAR", "0.00", "Tutar")});
   for (int i = 1; i <= rows; ++i) {
     const int r = t.addRow();
     t.set(r, "KOD", QString("R%1").arg(i, 3, 10, QChar('0')));
@@ -183,10 +184,9 @@ TEST(Listing, PageBreaksAndTheLastTwoRows) {
     QString firstOnPage2;
   };
   const Case cases[] = {
-      {ListingLayout::PageGrid, 82, 1, ""},        // rows 81 and 82 print below the limit
-      {ListingLayout::PageGrid, 83, 2, "R081"},    // row 81 is not among the last two
-      {ListingLayout::PageGrid, 200, 3, "R081"},
-      {ListingLayout::CharacterCell, 37, 1, ""},
+      {ListingLayout::PageGrid, 82, 1, ""},      // rows 81 and 82 print below the limit
+      {ListingLayout::PageGrid, 83, 2, "R081"},  // row 81 is not among the last two
+      {ListingLayout::PageGrid, 200, 3, "R081"},     {ListingLayout::CharacterCell, 37, 1, ""},
       {ListingLayout::CharacterCell, 38, 2, "R036"},
   };
   for (const Case& c : cases) {
@@ -197,7 +197,8 @@ TEST(Listing, PageBreaksAndTheLastTwoRows) {
     EXPECT_TRUE(pages[0].contains("Deneme Listesi Sayfa : 1"));
     if (!c.firstOnPage2.isEmpty()) {
       EXPECT_TRUE(pages[1].contains("Deneme Listesi Sayfa : 2"));
-      const QString before = QString("R%1").arg(c.firstOnPage2.mid(1).toInt() - 1, 3, 10, QChar('0'));
+      const QString before =
+          QString("R%1").arg(c.firstOnPage2.mid(1).toInt() - 1, 3, 10, QChar('0'));
       EXPECT_EQ(test::pageOf(pages, before), 0);
       EXPECT_EQ(test::pageOf(pages, c.firstOnPage2), 1);
     }
@@ -270,7 +271,9 @@ TEST(ReportScreen, ACancelledPrintDialogPrintsNothing) {
 TEST(ReportScreen, AFailingQueryGoesToTheGeneralReportAndTheScreenStaysEmpty) {
   test::Shell shell;
   ReportDefinition report = sampleReport(sampleTable());
-  report.compute = [](TDM&) -> ReportOutput { throw DbError("Rapor okunurken", "Table 'x' doesn't exist"); };
+  report.compute = [](TDM&) -> ReportOutput {
+    throw DbError("Rapor okunurken", "Table 'x' doesn't exist");
+  };
   TReportForm* f = shell.program->reportScreen(report);
   f->openModeless();
   EXPECT_EQ(shell.ui.errors.size(), 1);

@@ -1,5 +1,7 @@
 #include "support/Builders.h"
 
+#include <QSqlQuery>
+
 #include "data/Connection.h"
 
 namespace tolvek::test {
@@ -21,19 +23,33 @@ void addCompany(Connection& c, const QString& name, const QDate& opening) {
 }
 
 void addPosting(Connection& c, const Posting& p) {
-  c.exec("INSERT INTO tlvkc (FIRMAKOD, TARIH, T, EVRAK, HESKUR, DVZ, KUR, BORC, ALACAK, USER_ID, "
-         "VALOR, OK, HESAP) VALUES (:k, :t, :tip, :n, :hk, :dvz, :kur, :b, :a, 'TEST', :v, '', :h)",
-         {{":k", p.account},
-          {":t", p.date},
-          {":tip", p.type},
-          {":n", p.number},
-          {":hk", p.accountRate},
-          {":dvz", p.currency},
-          {":kur", p.rate},
-          {":b", p.debit},
-          {":a", p.credit},
-          {":v", p.valueDate.isValid() ? p.valueDate : p.date},
-          {":h", p.other}});
+  c.exec(
+      "INSERT INTO tlvkc (FIRMAKOD, TARIH, T, EVRAK, HESKUR, DVZ, KUR, BORC, ALACAK, USER_ID, "
+      "VALOR, OK, HESAP) VALUES (:k, :t, :tip, :n, :hk, :dvz, :kur, :b, :a, 'TEST', :v, '', :h)",
+      {{":k", p.account},
+       {":t", p.date},
+       {":tip", p.type},
+       {":n", p.number},
+       {":hk", p.accountRate},
+       {":dvz", p.currency},
+       {":kur", p.rate},
+       {":b", p.debit},
+       {":a", p.credit},
+       {":v", p.valueDate.isValid() ? p.valueDate : p.date},
+       {":h", p.other}});
+}
+
+QStringList postingRows(Connection& c) {
+  QStringList out;
+  QSqlQuery q = c.exec(
+      "SELECT FIRMAKOD, TARIH, T, EVRAK, HESKUR, DVZ, KUR, BORC, ALACAK, USER_ID, VALOR, OK, HESAP "
+      "FROM tlvkc ORDER BY BORC DESC");
+  while (q.next()) {
+    QStringList cells;
+    for (int i = 0; i < 13; ++i) cells << q.value(i).toString();
+    out << cells.join('|');
+  }
+  return out;
 }
 
 void addExplanation(Connection& c, qint64 number, const QString& line1, const QString& line2) {

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace tolvek {
 class Connection;
@@ -30,6 +31,9 @@ struct Posting {
   double rate = 1;
 };
 void addPosting(Connection& c, const Posting& p);
+// Every row of account transactions as "FIRMAKOD|TARIH|…|HESAP", debit rows first.
+QStringList postingRows(Connection& c);
+
 void addExplanation(Connection& c, qint64 number, const QString& line1, const QString& line2 = {});
 
 }  // namespace tolvek::test

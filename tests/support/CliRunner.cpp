@@ -25,4 +25,8 @@ CliResult runCliOn(const QStringList& args, const QString& input) {
                 input);
 }
 
+CliResult postJson(const QString& database, const QString& json) {
+  return runCliOn({"--database", database, "post", "-"}, json);
+}
+
 }  // namespace tolvek::test

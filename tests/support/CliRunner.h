@@ -18,4 +18,7 @@ CliResult runCli(const QStringList& args, const QString& input = {});
 // The connection options of the test server's built-in login, then `args`.
 CliResult runCliOn(const QStringList& args, const QString& input = {});
 
+// post with `json` on standard input, to `database` on the test server.
+CliResult postJson(const QString& database, const QString& json);
+
 }  // namespace tolvek::test

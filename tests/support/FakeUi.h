@@ -22,22 +22,22 @@ class FakeUi : public Ui {
   };
 
   // What the scripts answer.
-  std::deque<Answer> answers;               // Yes/No questions; empty: No
-  std::deque<QString> saveNames;            // save dialogs; empty: cancelled
-  std::deque<bool> printChoices;            // print dialogs; empty: cancelled
-  QString saveDialogMovesTo;                // a save dialog that changes the current directory
+  std::deque<Answer> answers;     // Yes/No questions; empty: No
+  std::deque<QString> saveNames;  // save dialogs; empty: cancelled
+  std::deque<bool> printChoices;  // print dialogs; empty: cancelled
+  QString saveDialogMovesTo;      // a save dialog that changes the current directory
   // Modal screens by object name: the handler drives the screen (fills fields, presses OK);
   // without one the screen is cancelled.
   void onExec(const QString& screen, std::function<void(QDialog*)> handler);
 
   // What happened.
   std::vector<Message> messages;
-  QStringList errors;         // the general error report
-  QStringList opened;         // modal screens, in order
-  QStringList shown;          // modeless screens, in order
+  QStringList errors;  // the general error report
+  QStringList opened;  // modal screens, in order
+  QStringList shown;   // modeless screens, in order
   QStringList openedFiles;
-  QStringList previews;       // print preview titles
-  QString previewPdf;         // when set, previews are also written to this PDF file
+  QStringList previews;  // print preview titles
+  QString previewPdf;    // when set, previews are also written to this PDF file
   int busy = 0;
 
   // The texts of all messages, and the last one.

@@ -10,7 +10,8 @@ int nextId = 0;
 }
 
 FreshDatabase::FreshDatabase()
-    : name_(QStringLiteral("tlvkdt%1").arg(++nextId)), connection_(TestServer::instance().settings()) {
+    : name_(QStringLiteral("tlvkdt%1").arg(++nextId)),
+      connection_(TestServer::instance().settings()) {
   schema::createDatabase(connection_, name_);
 }
 

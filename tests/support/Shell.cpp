@@ -44,7 +44,8 @@ bool Shell::loginAs(const QString& rights, const QString& accounts, const QStrin
   return dm->loggedIn;
 }
 
-void Shell::loginWithDialog(const QString& name, const QString& password, const QString& newPassword) {
+void Shell::loginWithDialog(const QString& name, const QString& password,
+                            const QString& newPassword) {
   ui.onExec("TKimlikGir", [=, this](QDialog* d) {
     auto* k = static_cast<TKimlikGir*>(d);
     k->EditAd->setText(name);

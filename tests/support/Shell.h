@@ -38,7 +38,8 @@ class Shell {
   bool loginAs(const QString& rights, const QString& accounts = {},
                const QString& name = QStringLiteral("TEST"));
   // Logs in through the login dialog, as the user would.
-  void loginWithDialog(const QString& name, const QString& password, const QString& newPassword = {});
+  void loginWithDialog(const QString& name, const QString& password,
+                       const QString& newPassword = {});
 };
 
 }  // namespace tolvek::test

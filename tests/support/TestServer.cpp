@@ -87,8 +87,9 @@ void TestServer::start() {
   if (root) installArgs << QStringLiteral("--user=root");
   installArgs << tuning;
   install.setProcessChannelMode(QProcess::MergedChannels);
-  install.start(findProgram({QStringLiteral("mariadb-install-db"), QStringLiteral("mysql_install_db")}),
-                installArgs);
+  install.start(
+      findProgram({QStringLiteral("mariadb-install-db"), QStringLiteral("mysql_install_db")}),
+      installArgs);
   if (!install.waitForFinished(120000) || install.exitCode() != 0) {
     throw std::runtime_error("mariadb-install-db failed: " + install.readAll().toStdString());
   }

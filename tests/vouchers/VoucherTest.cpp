@@ -72,18 +72,7 @@ struct Desk {
     d->MakIzahat[4]->setText("beşinci satır");
     return d->ENo->text().toLongLong();
   }
-  QStringList rows() {
-    QStringList out;
-    QSqlQuery q = shell.connection().exec(
-        "SELECT FIRMAKOD, TARIH, T, EVRAK, HESKUR, DVZ, KUR, BORC, ALACAK, USER_ID, VALOR, OK, HESAP "
-        "FROM tlvkc ORDER BY BORC DESC");
-    while (q.next()) {
-      QStringList cells;
-      for (int i = 0; i < 13; ++i) cells << q.value(i).toString();
-      out << cells.join('|');
-    }
-    return out;
-  }
+  QStringList rows() { return test::postingRows(shell.connection()); }
 };
 
 }  // namespace
@@ -102,9 +91,10 @@ TEST(Voucher, RoundTrip) {
   EXPECT_EQ(desk.shell.ui.lastText(), "Evrak Kaydedildi !");
   EXPECT_EQ(desk.shell.ui.messages.back().caption, "MESAJ");
   EXPECT_EQ(d->ENo->text(), "0");  // cleared for the next voucher
-  EXPECT_EQ(desk.rows(),
-            (QStringList{"100.01|2026-01-05T00:00:00.000|M|1|1|EUR|38.5|1000|0|TEST|2026-01-05T00:00:00.000||320.001",
-                         "320.001|2026-01-05T00:00:00.000|M|1|38.5|YTL|1|0|25.97|TEST|2026-01-05T00:00:00.000||100.01"}));
+  EXPECT_EQ(desk.rows(), (QStringList{"100.01|2026-01-05T00:00:00.000|M|1|1|EUR|38.5|1000|0|TEST|"
+                                      "2026-01-05T00:00:00.000||320.001",
+                                      "320.001|2026-01-05T00:00:00.000|M|1|38.5|YTL|1|0|25.97|TEST|"
+                                      "2026-01-05T00:00:00.000||100.01"}));
   EXPECT_EQ(desk.shell.connection().scalar("SELECT Izahat FROM tlvkx WHERE Evrak = 1").toString(),
             "Avans 'Ocak'");
 
@@ -145,8 +135,9 @@ TEST(Voucher, RatesAndTheirRounding) {
   d->ALTutClick();
   EXPECT_EQ(d->ALTut->text(), "381,23");
   d->ButKaydetClick();
-  EXPECT_DOUBLE_EQ(desk.shell.connection().scalar("SELECT HESKUR FROM tlvkc WHERE BORC > 0").toDouble(),
-                   38.1235);
+  EXPECT_DOUBLE_EQ(
+      desk.shell.connection().scalar("SELECT HESKUR FROM tlvkc WHERE BORC > 0").toDouble(),
+      38.1235);
   // Converting into a side whose rate is not above 0.0001 does nothing.
   d->ALKur->setValue(0);
   d->ALTut->setValue(7);
@@ -167,14 +158,21 @@ TEST(Voucher, SaveTestsInTheirOrder) {
     const char* said;
   };
   const Case cases[] = {
-      {"period closed", "3333333333000000", 1, false, 0, "", "", 0, "Dönem Kapatıldı. Bu işlemi Yapmaya Yetkiniz Yok !"},
-      {"approved, not a manager", "2333333333000000", 0, true, 0, "", "", 0, "Onaylı Belge. Bu işlemi Yapmaya Yetkiniz Yok !"},
-      {"read-only voucher rights", "3333133333000000", 0, false, 0, "", "", 0, "Bu işlemi Yapmaya Yetkiniz Yok !"},
+      {"period closed", "3333333333000000", 1, false, 0, "", "", 0,
+       "Dönem Kapatıldı. Bu işlemi Yapmaya Yetkiniz Yok !"},
+      {"approved, not a manager", "2333333333000000", 0, true, 0, "", "", 0,
+       "Onaylı Belge. Bu işlemi Yapmaya Yetkiniz Yok !"},
+      {"read-only voucher rights", "3333133333000000", 0, false, 0, "", "", 0,
+       "Bu işlemi Yapmaya Yetkiniz Yok !"},
       {"no number", "3333333333000000", 0, false, 0, "A", "B", 5, "Evrak Numarası geçersiz !"},
-      {"same accounts", "3333333333000000", 0, false, 7, "100", "100", 5, "Borçlu ve Alacaklı Hesaplar AYNI !"},
-      {"no debit account", "3333333333000000", 0, false, 7, "", "320", 5, "Borçlu Hesap Kodu Girin !"},
-      {"no credit account", "3333333333000000", 0, false, 7, "100", "", 5, "Alacaklı Hesap Kodu Girin !"},
-      {"no amounts", "3333333333000000", 0, false, 7, "100", "320", 0, "Borçlu ve Alacaklı Hesaplar 0 olamaz !"},
+      {"same accounts", "3333333333000000", 0, false, 7, "100", "100", 5,
+       "Borçlu ve Alacaklı Hesaplar AYNI !"},
+      {"no debit account", "3333333333000000", 0, false, 7, "", "320", 5,
+       "Borçlu Hesap Kodu Girin !"},
+      {"no credit account", "3333333333000000", 0, false, 7, "100", "", 5,
+       "Alacaklı Hesap Kodu Girin !"},
+      {"no amounts", "3333333333000000", 0, false, 7, "100", "320", 0,
+       "Borçlu ve Alacaklı Hesaplar 0 olamaz !"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -229,7 +227,8 @@ TEST(Voucher, ApprovedVouchersAreLockedForAllButManagers) {
   EXPECT_EQ(manager.d->EdOnay->text(), "X");
   EXPECT_TRUE(manager.d->locked());
   manager.d->ButKaydetClick();
-  ASSERT_EQ(manager.shell.connection().scalar("SELECT COUNT(*) FROM tlvkc WHERE OK = 'X'").toInt(), 2);
+  ASSERT_EQ(manager.shell.connection().scalar("SELECT COUNT(*) FROM tlvkc WHERE OK = 'X'").toInt(),
+            2);
 
   // A clerk of user type 2 opens it locked and can neither save, un-approve nor delete it.
   test::Shell& shell = manager.shell;
@@ -339,9 +338,9 @@ TEST(Voucher, ThePrintedPage) {
   const QStringList pages = test::pdfPages(dir.filePath("dekont.pdf"));
   ASSERT_EQ(pages.size(), 1);
   const QString& page = pages[0];
-  for (const char* shown : {"Yıldız Parke", "VADE FARKI", "CARİ İŞLEM DEKONTU", "Evrak No :",
-                            "05.01.2026", "Merkez Kasa", "Hanse Parkett AG", "1.000,00", "25,97",
-                            "38,50000", "Avans 'Ocak'", "dördüncü satır"}) {
+  for (const char* shown : {"Yıldız Parke", "VADE FARKI", "CARİ İŞLEM DEKONTU",
+                            "Evrak No :", "05.01.2026", "Merkez Kasa", "Hanse Parkett AG",
+                            "1.000,00", "25,97", "38,50000", "Avans 'Ocak'", "dördüncü satır"}) {
     EXPECT_TRUE(page.contains(QString::fromUtf8(shown))) << shown << "\n" << page.toStdString();
   }
   EXPECT_FALSE(page.contains("beşinci satır"));

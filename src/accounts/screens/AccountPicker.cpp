@@ -7,6 +7,7 @@
 #include <QTableView>
 
 #include "app/screens/TextTableModel.h"
+#include "app/screens/Widgets.h"
 #include "data/TurkishText.h"
 
 namespace tolvek {
@@ -20,16 +21,9 @@ AccountPicker::AccountPicker(QWidget* parent, const QStringList& captions,
   Edit1 = new QLineEdit(parent);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   model_ = new TextTableModel(captions, this);
-  DBGrid1 = new QTableView(parent);
-  DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-  DBGrid1->setModel(model_);
-  DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  DBGrid1->horizontalHeader()->setStretchLastSection(true);
+  DBGrid1 = readOnlyGrid(parent, "DBGrid1", model_);
   DBGrid1->setColumnWidth(0, 110);
   DBGrid1->setColumnWidth(1, 280);
-  DBGrid1->verticalHeader()->setDefaultSectionSize(20);
 
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] {
     reload();
@@ -53,7 +47,7 @@ AccountPicker::AccountPicker(QWidget* parent, const QStringList& captions,
 
 accounts::Order AccountPicker::order() const {
   return ComboBox1->currentText() == QLatin1String("TANIM") ? accounts::Order::Name
-                                                           : accounts::Order::Code;
+                                                            : accounts::Order::Code;
 }
 
 void AccountPicker::open() {

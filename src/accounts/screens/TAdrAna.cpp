@@ -84,9 +84,7 @@ TAdrAna::TAdrAna(Program& program)
   navButton("NavInsert", QStringLiteral("+"), QStringLiteral(" Kayıt Ekle "), &TAdrAna::Insert);
   navButton("NavDelete", QStringLiteral("−"), QStringLiteral(" Kayıt Sil "), &TAdrAna::Delete);
   navButton("NavEdit", QStringLiteral("✎"), QStringLiteral(" Kayıt Düzelt "), &TAdrAna::Edit);
-  auto* post = new QPushButton(QStringLiteral("✓"), this);
-  post->setObjectName(QStringLiteral("NavPost"));
-  post->setToolTip(QStringLiteral(" Kaydet "));
+  auto* post = namedButton(this, "NavPost", QStringLiteral("✓"), QStringLiteral(" Kaydet "));
   post->setAutoDefault(false);
   post->setMaximumWidth(44);
   connect(post, &QPushButton::clicked, this, [this] { Post(); });
@@ -97,14 +95,12 @@ TAdrAna::TAdrAna(Program& program)
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   navigator->addWidget(Edit1);
-  auto* search = new QPushButton(QStringLiteral("&Ara"), this);
-  search->setObjectName(QStringLiteral("ButAra"));
-  search->setToolTip(QStringLiteral("Seçenekli bilgi arama ..."));
+  auto* search = namedButton(this, "ButAra", QStringLiteral("&Ara"),
+                             QStringLiteral("Seçenekli bilgi arama ..."));
   connect(search, &QPushButton::clicked, this, &TAdrAna::ButAraClick);
   navigator->addWidget(search);
-  auto* exit = new QPushButton(QStringLiteral("Çıkış"), this);
-  exit->setObjectName(QStringLiteral("ButSon"));
-  exit->setToolTip(QStringLiteral("Program dan çıkış"));
+  auto* exit =
+      namedButton(this, "ButSon", QStringLiteral("Çıkış"), QStringLiteral("Program dan çıkış"));
   connect(exit, &QPushButton::clicked, this, &QDialog::close);
   navigator->addStretch(1);
   navigator->addWidget(exit);
@@ -147,13 +143,15 @@ void TAdrAna::showCard() {
   filling_ = true;
   const AddressCard empty;
   const AddressCard& c = current_ >= 0 ? cards_[current_] : empty;
-  for (const AddressField& f : addressFields()) byColumn_.value(QLatin1String(f.column))->setText(c.*f.member);
+  for (const AddressField& f : addressFields())
+    byColumn_.value(QLatin1String(f.column))->setText(c.*f.member);
   filling_ = false;
 }
 
 AddressCard TAdrAna::typed() const {
   AddressCard c;
-  for (const AddressField& f : addressFields()) c.*f.member = byColumn_.value(QLatin1String(f.column))->text();
+  for (const AddressField& f : addressFields())
+    c.*f.member = byColumn_.value(QLatin1String(f.column))->text();
   return c;
 }
 

@@ -12,6 +12,7 @@
 #include "accounts/ChartReport.h"
 #include "app/TDM.h"
 #include "app/screens/Ui.h"
+#include "app/screens/Widgets.h"
 #include "reports/ReportModel.h"
 
 namespace tolvek {
@@ -24,20 +25,11 @@ TCariPlanDok::TCariPlanDok(Program& program)
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName(QStringLiteral("Edit2"));
   Edit2->setMaxLength(12);
-  auto* refresh = new QPushButton(QStringLiteral("Yenile"), this);
-  refresh->setObjectName(QStringLiteral("ButYenile"));
+  auto* refresh = namedButton(this, "ButYenile", QStringLiteral("Yenile"));
   model_ = new ReportModel(this);
-  DBGrid1 = new QTableView(this);
-  DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-  DBGrid1->setModel(model_);
-  DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DBGrid1->verticalHeader()->setDefaultSectionSize(20);
-  DBGrid1->horizontalHeader()->setStretchLastSection(true);
-  auto* print = new QPushButton(QStringLiteral("Yazdır"), this);
-  print->setObjectName(QStringLiteral("ButYaz"));
-  auto* close = new QPushButton(QStringLiteral("Vazgeç"), this);
-  close->setObjectName(QStringLiteral("ButSon"));
+  DBGrid1 = readOnlyGrid(this, "DBGrid1", model_);
+  auto* print = namedButton(this, "ButYaz", QStringLiteral("Yazdır"));
+  auto* close = namedButton(this, "ButSon", QStringLiteral("Vazgeç"));
   connect(refresh, &QPushButton::clicked, this, &TCariPlanDok::ButYenileClick);
   connect(print, &QPushButton::clicked, this, &TCariPlanDok::ButYazClick);
   connect(close, &QPushButton::clicked, this, &QDialog::close);

@@ -30,10 +30,8 @@ TDevir::TDevir(Program& program)
   RadBA->setItemIndex(0);
   BRTut = new NumberEdit(2, false, this);
   BRTut->setObjectName(QStringLiteral("BRTut"));
-  auto* save = new QPushButton(QStringLiteral("Kaydet"), this);
-  save->setObjectName(QStringLiteral("But_Kaydet"));
-  auto* close = new QPushButton(QStringLiteral("&Kapat"), this);
-  close->setObjectName(QStringLiteral("BitBtn1"));
+  auto* save = namedButton(this, "But_Kaydet", QStringLiteral("Kaydet"));
+  auto* close = namedButton(this, "BitBtn1", QStringLiteral("&Kapat"));
   connect(save, &QPushButton::clicked, this, &TDevir::But_KaydetClick);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   auto* form = new QFormLayout(this);

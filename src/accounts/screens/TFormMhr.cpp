@@ -31,19 +31,6 @@ namespace {
 const QString kNotFound = QStringLiteral("Bilgi Bulunamadı !");
 const QString kNoRight = QStringLiteral("Bu işlem için yetkiniz yok !");
 
-QTableView* grid(QWidget* parent, const char* name, QAbstractItemModel* model) {
-  auto* g = new QTableView(parent);
-  g->setObjectName(QLatin1String(name));
-  g->setModel(model);
-  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  g->setSelectionBehavior(QAbstractItemView::SelectRows);
-  g->setSelectionMode(QAbstractItemView::SingleSelection);
-  g->verticalHeader()->setDefaultSectionSize(20);
-  g->verticalHeader()->hide();
-  g->horizontalHeader()->setStretchLastSection(true);
-  return g;
-}
-
 QLabel* amountLabel(QWidget* parent, const char* name) {
   auto* l = new QLabel(parent);
   l->setObjectName(QLatin1String(name));
@@ -60,11 +47,13 @@ TFormMhr::TFormMhr(Program& program)
                                       QStringLiteral("Dvz"), QStringLiteral("Karton")},
                                      this);
   statementModel_ = new StatementModel(this);
-  DBGrid1 = grid(this, "DBGrid1", accountModel_);
+  DBGrid1 = readOnlyGrid(this, "DBGrid1", accountModel_);
+  DBGrid1->verticalHeader()->hide();
   DBGrid1->setColumnWidth(0, 100);
   DBGrid1->setColumnWidth(1, 300);
   DBGrid1->setColumnWidth(2, 50);
-  DBGrid2 = grid(this, "DBGrid2", statementModel_);
+  DBGrid2 = readOnlyGrid(this, "DBGrid2", statementModel_);
+  DBGrid2->verticalHeader()->hide();
   DBGrid2->setColumnWidth(0, 90);
   DBGrid2->setColumnWidth(1, 80);
   DBGrid2->setColumnWidth(2, 30);
@@ -118,11 +107,15 @@ TFormMhr::TFormMhr(Program& program)
       {"ButGir", QStringLiteral("&Alış"), QString(), &TFormMhr::ButGirClick},
       {"ButSip", QStringLiteral("&Satış"), QString(), &TFormMhr::ButSipClick},
       {"ButDevir", QStringLiteral("&Devir"), QString(), &TFormMhr::ButDevirClick},
-      {"ButHesDok", QStringLiteral("Döküm"), QStringLiteral(" Hesap Dökümü "), &TFormMhr::ButHesDokClick},
+      {"ButHesDok", QStringLiteral("Döküm"), QStringLiteral(" Hesap Dökümü "),
+       &TFormMhr::ButHesDokClick},
       {"But_Excel", QStringLiteral("Excel Döküm"), QString(), &TFormMhr::But_ExcelClick},
-      {"ButMiz", QStringLiteral("Mizan"), QStringLiteral(" Cari Mizan Dökümü "), &TFormMhr::ButMizClick},
-      {"HesPlanYaz", QStringLiteral("Plan"), QStringLiteral(" Hesap Planı Dökümü "), &TFormMhr::HesPlanYazClick},
-      {"SpeedButton4", QStringLiteral("Kopuk"), QStringLiteral(" Kopuk Makbuzlar "), &TFormMhr::SpeedButton4Click},
+      {"ButMiz", QStringLiteral("Mizan"), QStringLiteral(" Cari Mizan Dökümü "),
+       &TFormMhr::ButMizClick},
+      {"HesPlanYaz", QStringLiteral("Plan"), QStringLiteral(" Hesap Planı Dökümü "),
+       &TFormMhr::HesPlanYazClick},
+      {"SpeedButton4", QStringLiteral("Kopuk"), QStringLiteral(" Kopuk Makbuzlar "),
+       &TFormMhr::SpeedButton4Click},
       {"But_KurF", QStringLiteral("Kur Farkı Rapor"), QString(), &TFormMhr::But_KurFClick},
       {"But_Vade", QStringLiteral("Vade Farkı Rapor"), QString(), &TFormMhr::But_VadeClick}};
   for (const auto& [name, text, hint, slot] : list) {
@@ -473,9 +466,9 @@ void TFormMhr::But_ExcelClick() {
     QString path = QDir::currentPath();
     ~RestoreDirectory() { QDir::setCurrent(path); }
   } restore;
-  const QString name = ui_.saveFileName(this, QStringLiteral("Cari Hesap Dökümü"),
-                                        QStringLiteral("caridokum.xls"), QStringLiteral("xls"),
-                                        QStringLiteral("Excel (*.xls)"));
+  const QString name =
+      ui_.saveFileName(this, QStringLiteral("Cari Hesap Dökümü"), QStringLiteral("caridokum.xls"),
+                       QStringLiteral("xls"), QStringLiteral("Excel (*.xls)"));
   if (name.isEmpty()) return;
   lastFile_ = name;
   KeepRow keep{this};

@@ -13,17 +13,18 @@
 #include "app/TDM.h"
 #include "app/screens/Program.h"
 #include "app/screens/Ui.h"
+#include "app/screens/Widgets.h"
 #include "data/Errors.h"
 
 namespace tolvek {
 
 THesapAra::THesapAra(Program& program)
     : Screen(program, QStringLiteral("THesapAra"), QStringLiteral("Hesap Arama")) {
-  picker = new AccountPicker(this, {QStringLiteral("HESAPKOD"), QStringLiteral("TANIM"),
-                                    QStringLiteral("TIP")},
-                             [this](accounts::Order order) {
-                               return accounts::list(dm_.connection(), order, dm_.restriction);
-                             });
+  picker = new AccountPicker(
+      this, {QStringLiteral("HESAPKOD"), QStringLiteral("TANIM"), QStringLiteral("TIP")},
+      [this](accounts::Order order) {
+        return accounts::list(dm_.connection(), order, dm_.restriction);
+      });
   auto readOnly = [this](const char* name) {
     auto* e = new QLineEdit(this);
     e->setObjectName(QLatin1String(name));
@@ -33,13 +34,10 @@ THesapAra::THesapAra(Program& program)
   EditKod = readOnly("EditKod");
   EditAdi = readOnly("EditAdi");
   EditTip = readOnly("EditTip");
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("But_Ok"));
+  auto* ok = namedButton(this, "But_Ok", QStringLiteral("OK"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Vazgeç"), this);
-  cancel->setObjectName(QStringLiteral("But_Cancel"));
-  auto* define = new QPushButton(QStringLiteral("&Hesap Tanım"), this);
-  define->setObjectName(QStringLiteral("ButHesP"));
+  auto* cancel = namedButton(this, "But_Cancel", QStringLiteral("Vazgeç"));
+  auto* define = namedButton(this, "ButHesP", QStringLiteral("&Hesap Tanım"));
   connect(ok, &QPushButton::clicked, this, &THesapAra::But_OkClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(define, &QPushButton::clicked, this, &THesapAra::ButHesPClick);

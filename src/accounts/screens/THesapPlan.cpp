@@ -54,10 +54,8 @@ THesapPlan::THesapPlan(Program& program)
   form->addRow(QStringLiteral("Muhasebe Kodu"), MuhKod);
   form->addRow(QStringLiteral("Borç Limiti"), Borc);
   form->addRow(QStringLiteral("Alacak Limiti"), Alacak);
-  auto* save = new QPushButton(QStringLiteral("&Kaydet"), this);
-  save->setObjectName(QStringLiteral("ButKay"));
-  auto* close = new QPushButton(QStringLiteral("&Vazgeç"), this);
-  close->setObjectName(QStringLiteral("ButSon"));
+  auto* save = namedButton(this, "ButKay", QStringLiteral("&Kaydet"));
+  auto* close = namedButton(this, "ButSon", QStringLiteral("&Vazgeç"));
   connect(save, &QPushButton::clicked, this, &THesapPlan::ButKayClick);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   form->addRow(save, close);

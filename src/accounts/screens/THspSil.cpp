@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QLineEdit>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -12,21 +12,20 @@
 #include "accounts/screens/AccountPicker.h"
 #include "app/TDM.h"
 #include "app/screens/Ui.h"
+#include "app/screens/Widgets.h"
 
 namespace tolvek {
 
 THspSil::THspSil(Program& program)
     : Screen(program, QStringLiteral("THspSil"), QStringLiteral("Hesap Arama")) {
   // The whole chart: the user's account prefixes do not apply here.
-  picker = new AccountPicker(this, {QStringLiteral("HESAP KODU"), QStringLiteral("HESAP ADI"),
-                                    QStringLiteral("TIP")},
-                             [this](accounts::Order order) {
-                               return accounts::list(dm_.connection(), order, AccountRestriction());
-                             });
-  auto* remove = new QPushButton(QStringLiteral("Hesap &Sil"), this);
-  remove->setObjectName(QStringLiteral("ButHesP"));
-  auto* close = new QPushButton(QStringLiteral("Vazgeç"), this);
-  close->setObjectName(QStringLiteral("ButSon"));
+  picker = new AccountPicker(
+      this, {QStringLiteral("HESAP KODU"), QStringLiteral("HESAP ADI"), QStringLiteral("TIP")},
+      [this](accounts::Order order) {
+        return accounts::list(dm_.connection(), order, AccountRestriction());
+      });
+  auto* remove = namedButton(this, "ButHesP", QStringLiteral("Hesap &Sil"));
+  auto* close = namedButton(this, "ButSon", QStringLiteral("Vazgeç"));
   connect(remove, &QPushButton::clicked, this, &THspSil::ButHesPClick);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   auto* search = new QFormLayout;

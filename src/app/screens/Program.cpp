@@ -5,16 +5,11 @@
 #include "accounts/screens/TAdrAna.h"
 #include "accounts/screens/TCariPlanDok.h"
 #include "accounts/screens/TDevir.h"
+#include "accounts/screens/TFormMhr.h"
 #include "accounts/screens/THesapAra.h"
 #include "accounts/screens/THesapPlan.h"
-#include "accounts/screens/TFormMhr.h"
 #include "accounts/screens/THspSil.h"
 #include "app/TDM.h"
-#include "rates/screens/TKurAna.h"
-#include "rates/screens/TKurGiris.h"
-#include "vouchers/screens/TDekont.h"
-#include "vouchers/screens/TDekontYaz.h"
-
 #include "app/screens/TBrDateForm.h"
 #include "app/screens/TEvrak_No.h"
 #include "app/screens/TFormFirma.h"
@@ -23,10 +18,14 @@
 #include "app/screens/TPYetki.h"
 #include "app/screens/TServerAdres.h"
 #include "app/screens/Ui.h"
+#include "data/Format.h"
+#include "rates/screens/TKurAna.h"
+#include "rates/screens/TKurGiris.h"
 #include "reports/screens/TCarParam.h"
 #include "reports/screens/TReportForm.h"
 #include "reports/screens/TStokFlt.h"
-#include "data/Format.h"
+#include "vouchers/screens/TDekont.h"
+#include "vouchers/screens/TDekontYaz.h"
 
 namespace tolvek {
 

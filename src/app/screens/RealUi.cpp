@@ -71,14 +71,11 @@ void RealUi::printPreview(QWidget* parent, const QString& title,
   printer.setDocName(title);
   QPrintPreviewDialog preview(&printer, parent);
   preview.setWindowTitle(title);
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                   [&](QPrinter* p) { paint(*p); });
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&](QPrinter* p) { paint(*p); });
   preview.exec();
 }
 
-void RealUi::openFile(const QString& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+void RealUi::openFile(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 void RealUi::setBusy(bool busy) {
   if (busy) {

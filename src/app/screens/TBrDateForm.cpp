@@ -25,9 +25,12 @@ TBrDateForm::TBrDateForm(Program& program)
     return b;
   };
   QPushButton* prevYear = button("ButOnYil", QStringLiteral("<<"), QStringLiteral(" Önceki Yıl "));
-  QPushButton* prevMonth = button("PrevMonthBtn", QStringLiteral("<"), QStringLiteral(" Önceki Ay "));
-  QPushButton* nextMonth = button("NextMonthBtn", QStringLiteral(">"), QStringLiteral(" Sonraki Ay "));
-  QPushButton* nextYear = button("BuySonYil", QStringLiteral(">>"), QStringLiteral(" Sonraki Yıl "));
+  QPushButton* prevMonth =
+      button("PrevMonthBtn", QStringLiteral("<"), QStringLiteral(" Önceki Ay "));
+  QPushButton* nextMonth =
+      button("NextMonthBtn", QStringLiteral(">"), QStringLiteral(" Sonraki Ay "));
+  QPushButton* nextYear =
+      button("BuySonYil", QStringLiteral(">>"), QStringLiteral(" Sonraki Yıl "));
   TitleLabel = new QLabel(this);
   TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
   TitleLabel->setAlignment(Qt::AlignCenter);

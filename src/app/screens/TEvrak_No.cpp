@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/screens/Widgets.h"
+
 namespace tolvek {
 
 TEvrak_No::TEvrak_No(Program& program)
@@ -15,11 +17,9 @@ TEvrak_No::TEvrak_No(Program& program)
   Ev_No = new QLineEdit(this);
   Ev_No->setObjectName(QStringLiteral("Ev_No"));
   layout->addWidget(Ev_No);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OkBtn"));
+  auto* ok = namedButton(this, "OkBtn", QStringLiteral("OK"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Vazgeç"), this);
-  cancel->setObjectName(QStringLiteral("CancelBtn"));
+  auto* cancel = namedButton(this, "CancelBtn", QStringLiteral("Vazgeç"));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;

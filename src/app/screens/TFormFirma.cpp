@@ -80,11 +80,9 @@ TFormFirma::TFormFirma(Program& program)
   LabelFrm = new QLabel(this);
   LabelFrm->setObjectName(QStringLiteral("LabelFrm"));
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OkBtn"));
+  auto* ok = namedButton(this, "OkBtn", QStringLiteral("OK"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("CancelBtn"));
+  auto* cancel = namedButton(this, "CancelBtn", QStringLiteral("Cancel"));
   connect(ok, &QPushButton::clicked, this, &TFormFirma::OkClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
@@ -112,7 +110,8 @@ bool TFormFirma::FormShow() {
 
 void TFormFirma::OkClick() {
   Company c;
-  for (const TextField& f : kTextFields) c.*f.member = edits_.value(QLatin1String(f.column))->text();
+  for (const TextField& f : kTextFields)
+    c.*f.member = edits_.value(QLatin1String(f.column))->text();
   c.Tarih = Tarih->text().trimmed().isEmpty() ? QDate() : fmt::parseShortDate(Tarih->text());
   c.KSTUT = EdTkus->currentIndex();
   c.KSMK = DBComboBox1->currentIndex();

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/screens/Widgets.h"
+
 namespace tolvek {
 
 namespace {
@@ -30,11 +32,9 @@ TKimlikGir::TKimlikGir(Program& program)
   form->addRow(QStringLiteral("Yeni Şifre"), EditPas2);
   form->addRow(QStringLiteral("Dönem"), EDonem);
   form->addRow(QStringLiteral("Kodu"), EKodu);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OkBtn"));
+  auto* ok = namedButton(this, "OkBtn", QStringLiteral("OK"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Vazgeç"), this);
-  cancel->setObjectName(QStringLiteral("CancelBtn"));
+  auto* cancel = namedButton(this, "CancelBtn", QStringLiteral("Vazgeç"));
   connect(ok, &QPushButton::clicked, this, &TKimlikGir::OkClick);
   connect(cancel, &QPushButton::clicked, this, &TKimlikGir::VazgecClick);
   auto* buttons = new QHBoxLayout;

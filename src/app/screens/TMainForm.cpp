@@ -266,10 +266,10 @@ void TMainForm::refreshStatus() {
     statusBar()->showMessage(QStringLiteral("Giriş yapılmadı"));
     return;
   }
-  statusBar()->showMessage(QStringLiteral("%1  —  %2%3")
-                               .arg(dm.userId, dm.databaseName,
-                                    dm.periodClosed ? QStringLiteral("  —  Dönem kapalı")
-                                                    : QString()));
+  statusBar()->showMessage(
+      QStringLiteral("%1  —  %2%3")
+          .arg(dm.userId, dm.databaseName,
+               dm.periodClosed ? QStringLiteral("  —  Dönem kapalı") : QString()));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

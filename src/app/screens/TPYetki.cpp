@@ -27,13 +27,7 @@ const QString kDeleteText = QStringLiteral("Mevcut Personel Kayıdı SİLİNECEK
 TPYetki::TPYetki(Program& program)
     : Screen(program, QStringLiteral("TPYetki"), QStringLiteral("Personel Yetki Belirleme")) {
   model_ = new TextTableModel({QStringLiteral("Personel")}, this);
-  DBGrid1 = new QTableView(this);
-  DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-  DBGrid1->setModel(model_);
-  DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  DBGrid1->horizontalHeader()->setStretchLastSection(true);
+  DBGrid1 = readOnlyGrid(this, "DBGrid1", model_);
   DBGrid1->setMaximumWidth(200);
   connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& now) {
@@ -61,23 +55,21 @@ TPYetki::TPYetki(Program& program)
                                  QStringLiteral("Yetkili"), QStringLiteral("Yönetici")};
   const QStringList areaLevels(std::begin(kAreaLevels), std::end(kAreaLevels));
   const std::pair<const char*, const char*> areas[10] = {
-      {"UserTip", "Yetki Tipi"}, {"Alislar", "Alışlar"},     {"Imalat", "İmalat"},
-      {"Satis", "Satışlar"},     {"Dekontlar", "Dekontlar"}, {"StokPlan", "Stok Plan"},
+      {"UserTip", "Yetki Tipi"}, {"Alislar", "Alışlar"},       {"Imalat", "İmalat"},
+      {"Satis", "Satışlar"},     {"Dekontlar", "Dekontlar"},   {"StokPlan", "Stok Plan"},
       {"Fihrist", "Fihrist"},    {"Hesapplani", "Hesap Plan"}, {"Kurlar", "Kurlar"},
       {"Fatura", "Fatura"}};
   auto* rightsGrid = new QGridLayout;
   for (int i = 0; i < 10; ++i) {
-    groups[i] = new RadioGroup(QString::fromUtf8(areas[i].second), i == 0 ? userTypes : areaLevels,
-                               this);
+    groups[i] =
+        new RadioGroup(QString::fromUtf8(areas[i].second), i == 0 ? userTypes : areaLevels, this);
     groups[i]->setObjectName(QLatin1String(areas[i].first));
     groups[i]->setItemIndex(0);
     rightsGrid->addWidget(groups[i], i / 5, i % 5);
   }
 
-  auto* ButKaydet = new QPushButton(QStringLiteral("Kaydet"), this);
-  ButKaydet->setObjectName(QStringLiteral("ButKaydet"));
-  auto* ButSil = new QPushButton(QStringLiteral("Sil"), this);
-  ButSil->setObjectName(QStringLiteral("ButSil"));
+  auto* ButKaydet = namedButton(this, "ButKaydet", QStringLiteral("Kaydet"));
+  auto* ButSil = namedButton(this, "ButSil", QStringLiteral("Sil"));
   connect(ButKaydet, &QPushButton::clicked, this, &TPYetki::ButKaydetClick);
   connect(ButSil, &QPushButton::clicked, this, &TPYetki::ButSilClick);
 

@@ -7,6 +7,7 @@
 
 #include "app/TDM.h"
 #include "app/screens/Ui.h"
+#include "app/screens/Widgets.h"
 #include "data/Errors.h"
 
 namespace tolvek {
@@ -34,11 +35,9 @@ TServerAdres::TServerAdres(Program& program)
   form->addRow(QStringLiteral("Kullanıcı"), EdUser);
   form->addRow(QStringLiteral("Şifre"), EdSifre);
   form->addRow(QStringLiteral("Port"), EdTipi);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OkBtn"));
+  auto* ok = namedButton(this, "OkBtn", QStringLiteral("OK"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Vazgeç"), this);
-  cancel->setObjectName(QStringLiteral("CancelBtn"));
+  auto* cancel = namedButton(this, "CancelBtn", QStringLiteral("Vazgeç"));
   form->addRow(ok, cancel);
   connect(ok, &QPushButton::clicked, this, &TServerAdres::OkClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -58,7 +57,8 @@ void TServerAdres::OkClick() {
   bool ok = false;
   const int port = EdTipi->text().toInt(&ok);
   if (!ok || port < 1 || port > 65535) {
-    throw ConversionError(QStringLiteral("'%1' geçerli bir port numarası değil").arg(EdTipi->text()));
+    throw ConversionError(
+        QStringLiteral("'%1' geçerli bir port numarası değil").arg(EdTipi->text()));
   }
   dm_.port = port;
   const QString error = dm_.writeSettings();

@@ -21,7 +21,8 @@ class Ui {
  public:
   virtual ~Ui() = default;
 
-  virtual Answer message(const QString& caption, const QString& text, Buttons buttons = Buttons::Ok) = 0;
+  virtual Answer message(const QString& caption, const QString& text,
+                         Buttons buttons = Buttons::Ok) = 0;
   // The general error report: an error that escaped a handler; the program goes on.
   virtual void errorReport(const QString& text) = 0;
 

@@ -1,8 +1,11 @@
 #include "app/screens/Widgets.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "data/Errors.h"
@@ -110,6 +113,26 @@ void NumberEdit::focusOutEvent(QFocusEvent* event) {
   } catch (const ConversionError&) {
     // The text stays as typed; whoever reads the value reports it.
   }
+}
+
+QTableView* readOnlyGrid(QWidget* parent, const char* name, QAbstractItemModel* model) {
+  auto* grid = new QTableView(parent);
+  grid->setObjectName(QLatin1String(name));
+  grid->setModel(model);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->verticalHeader()->setDefaultSectionSize(20);
+  grid->horizontalHeader()->setStretchLastSection(true);
+  return grid;
+}
+
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption,
+                         const QString& hint) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QLatin1String(name));
+  b->setToolTip(hint);
+  return b;
 }
 
 void limitToColumn(QLineEdit* edit, const QString& table, const QString& column) {

@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QList>
 
+class QAbstractItemModel;
+class QPushButton;
 class QRadioButton;
+class QTableView;
 
 namespace tolvek {
 
@@ -84,6 +87,13 @@ class NumberEdit : public QLineEdit {
  private:
   int decimals_;
 };
+
+// A read-only grid over `model`: whole rows, one selected at a time, compact lines.
+QTableView* readOnlyGrid(QWidget* parent, const char* name, QAbstractItemModel* model);
+
+// A push button with its system name, caption and hint.
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption,
+                         const QString& hint = {});
 
 // Puts a line edit's maximum length to its column's width.
 void limitToColumn(QLineEdit* edit, const QString& table, const QString& column);

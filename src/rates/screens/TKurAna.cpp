@@ -13,6 +13,7 @@
 #include "app/screens/Program.h"
 #include "app/screens/TextTableModel.h"
 #include "app/screens/Ui.h"
+#include "app/screens/Widgets.h"
 #include "data/Errors.h"
 #include "data/Format.h"
 #include "rates/Rates.h"
@@ -34,27 +35,19 @@ TKurAna::TKurAna(Program& program)
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setReadOnly(true);
   Edit1->setMaximumWidth(130);
-  model_ = new TextTableModel({QStringLiteral("Döviz"), QStringLiteral("Merkez Alış"),
-                               QStringLiteral("Merkez Satış"), QStringLiteral("Serbest Alış"),
-                               QStringLiteral("Serbest Satış"), QStringLiteral("Banka Alış"),
-                               QStringLiteral("Banka Satış")},
-                              this);
+  model_ = new TextTableModel(
+      {QStringLiteral("Döviz"), QStringLiteral("Merkez Alış"), QStringLiteral("Merkez Satış"),
+       QStringLiteral("Serbest Alış"), QStringLiteral("Serbest Satış"),
+       QStringLiteral("Banka Alış"), QStringLiteral("Banka Satış")},
+      this);
   model_->setRightAligned({1, 2, 3, 4, 5, 6});
-  DovizTablosu = new QTableView(this);
-  DovizTablosu->setObjectName(QStringLiteral("DovizTablosu"));
-  DovizTablosu->setModel(model_);
-  DovizTablosu->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DovizTablosu->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DovizTablosu->verticalHeader()->setDefaultSectionSize(20);
+  DovizTablosu = readOnlyGrid(this, "DovizTablosu", model_);
   DovizTablosu->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  auto* entry = new QPushButton(QStringLiteral("Kur Girişi"), this);
-  entry->setObjectName(QStringLiteral("GirisButton"));
-  entry->setToolTip(QStringLiteral("Bilgi Giris"));
-  auto* remove = new QPushButton(QStringLiteral("Günü Sil"), this);
-  remove->setObjectName(QStringLiteral("ButSil"));
-  remove->setToolTip(QStringLiteral(" Günlük Kurları Sil ! "));
-  auto* close = new QPushButton(QStringLiteral("Kapat"), this);
-  close->setObjectName(QStringLiteral("ButSon"));
+  auto* entry =
+      namedButton(this, "GirisButton", QStringLiteral("Kur Girişi"), QStringLiteral("Bilgi Giris"));
+  auto* remove = namedButton(this, "ButSil", QStringLiteral("Günü Sil"),
+                             QStringLiteral(" Günlük Kurları Sil ! "));
+  auto* close = namedButton(this, "ButSon", QStringLiteral("Kapat"));
   StatusLine = new QStatusBar(this);
   StatusLine->setObjectName(QStringLiteral("StatusLine"));
   StatusLine->setSizeGripEnabled(false);
@@ -113,10 +106,10 @@ bool TKurAna::showRates(const QDate& date) {
   const std::vector<RateRow> rows = rates::ofDate(dm_.connection(), date);
   std::vector<QStringList> cells;
   for (const RateRow& r : rows) {
-    cells.push_back({r.Doviz, fmt::pattern(r.MerkezAl, kRatePattern),
-                     fmt::pattern(r.MerkezSat, kRatePattern), fmt::pattern(r.SerbestAl, kRatePattern),
-                     fmt::pattern(r.SerbestSat, kRatePattern), fmt::pattern(r.BankaAl, kRatePattern),
-                     fmt::pattern(r.BankaSat, kRatePattern)});
+    cells.push_back(
+        {r.Doviz, fmt::pattern(r.MerkezAl, kRatePattern), fmt::pattern(r.MerkezSat, kRatePattern),
+         fmt::pattern(r.SerbestAl, kRatePattern), fmt::pattern(r.SerbestSat, kRatePattern),
+         fmt::pattern(r.BankaAl, kRatePattern), fmt::pattern(r.BankaSat, kRatePattern)});
   }
   model_->setRows(std::move(cells));
   if (!rows.empty()) Edit1->setText(fmt::shortDate(rows.front().Tarih));

@@ -38,11 +38,8 @@ TKurGiris::TKurGiris(Program& program)
   SSEdit = rate("SSEdit");
   BAEdit = rate("BAEdit");
   BSEdit = rate("BSEdit");
-  auto* save = new QPushButton(QStringLiteral("Kaydet"), this);
-  save->setObjectName(QStringLiteral("KayitYap"));
-  auto* close = new QPushButton(QStringLiteral("Son"), this);
-  close->setObjectName(QStringLiteral("SpeedButton1"));
-  close->setToolTip(QStringLiteral("Son"));
+  auto* save = namedButton(this, "KayitYap", QStringLiteral("Kaydet"));
+  auto* close = namedButton(this, "SpeedButton1", QStringLiteral("Son"), QStringLiteral("Son"));
   connect(GTarih, &ClickEdit::clicked, this, &TKurGiris::GTarihClick);
   connect(DovizCombo, &QComboBox::currentTextChanged, this, &TKurGiris::Load);
   connect(save, &QPushButton::clicked, this, &TKurGiris::KayitYapClick);

@@ -50,11 +50,9 @@ TCarParam::TCarParam(Program& program)
   form->addRow(Valor);
   form->addRow(MizFil);
   form->addRow(KarMiz);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("BitBtn1"));
+  auto* ok = namedButton(this, "BitBtn1", QStringLiteral("OK"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Vazgeç"), this);
-  cancel->setObjectName(QStringLiteral("BitBtn2"));
+  auto* cancel = namedButton(this, "BitBtn2", QStringLiteral("Vazgeç"));
   form->addRow(ok, cancel);
   connect(ok, &QPushButton::clicked, this, &TCarParam::BitBtn1Click);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

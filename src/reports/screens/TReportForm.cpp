@@ -25,19 +25,11 @@ TReportForm::TReportForm(Program& program, const ReportDefinition& report)
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setMaximumWidth(160);
   model_ = new ReportModel(this);
-  DBGrid1 = new QTableView(this);
-  DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-  DBGrid1->setModel(model_);
-  DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  DBGrid1->verticalHeader()->setDefaultSectionSize(20);
-  ButYaz = new QPushButton(QStringLiteral("Yazdır"), this);
-  ButYaz->setObjectName(QStringLiteral("ButYaz"));
-  But_Excel = new QPushButton(QStringLiteral("Excel Döküm"), this);
-  But_Excel->setObjectName(QStringLiteral("But_Excel"));
-  BitBtn1 = new QPushButton(QStringLiteral("&Kapat"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+  DBGrid1 = readOnlyGrid(this, "DBGrid1", model_);
+  DBGrid1->horizontalHeader()->setStretchLastSection(false);
+  ButYaz = namedButton(this, "ButYaz", QStringLiteral("Yazdır"));
+  But_Excel = namedButton(this, "But_Excel", QStringLiteral("Excel Döküm"));
+  BitBtn1 = namedButton(this, "BitBtn1", QStringLiteral("&Kapat"));
   connect(Edit1, &QLineEdit::textChanged, this, &TReportForm::Edit1Change);
   connect(ButYaz, &QPushButton::clicked, this, &TReportForm::ButYazClick);
   connect(But_Excel, &QPushButton::clicked, this, &TReportForm::But_ExcelClick);
@@ -82,7 +74,8 @@ void TReportForm::attach(ReportOutput output) {
   for (int g = 0; g < model_->columnCount(); ++g) {
     const ReportColumn& c = output_.table.column(model_->tableColumn(g));
     const int chars = c.type == ReportColumn::Type::Text ? std::max(4, c.width) : 14;
-    DBGrid1->setColumnWidth(g, std::min(400, chars * DBGrid1->fontMetrics().averageCharWidth() + 12));
+    DBGrid1->setColumnWidth(g,
+                            std::min(400, chars * DBGrid1->fontMetrics().averageCharWidth() + 12));
   }
   selectRow(0);
 }

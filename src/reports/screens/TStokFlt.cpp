@@ -36,11 +36,9 @@ TStokFlt::TStokFlt(Program& program, const QString& systemName, bool withType)
     Edit5->setMaxLength(1);
     form->addRow(QStringLiteral("Evrak Tipi"), Edit5);
   }
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("ButOk"));
+  auto* ok = namedButton(this, "ButOk", QStringLiteral("OK"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Vazgeç"), this);
-  cancel->setObjectName(QStringLiteral("ButCan"));
+  auto* cancel = namedButton(this, "ButCan", QStringLiteral("Vazgeç"));
   form->addRow(ok, cancel);
   connect(ok, &QPushButton::clicked, this, &TStokFlt::ButOkClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

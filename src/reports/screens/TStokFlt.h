@@ -14,10 +14,10 @@ class TStokFlt : public Screen {
   explicit TStokFlt(Program& program);
   bool FormShow() override;
 
-  QLineEdit* Edit1;  // first group code
-  QLineEdit* Edit2;  // last group code
-  QLineEdit* Edit3;  // first date
-  QLineEdit* Edit4;  // last date
+  QLineEdit* Edit1;            // first group code
+  QLineEdit* Edit2;            // last group code
+  QLineEdit* Edit3;            // first date
+  QLineEdit* Edit4;            // last date
   QLineEdit* Edit5 = nullptr;  // document type (depot variant only)
 
  public slots:

@@ -24,7 +24,8 @@ namespace {
 const QString kNoRight = QStringLiteral("Bu işlemi Yapmaya Yetkiniz Yok !");
 const QString kInvalidNumber = QStringLiteral("Evrak Numarası geçersiz !");
 
-QPushButton* toolButton(QWidget* parent, const char* name, const QString& text, const QString& hint) {
+QPushButton* toolButton(QWidget* parent, const char* name, const QString& text,
+                        const QString& hint) {
   auto* b = new QPushButton(text, parent);
   b->setObjectName(QLatin1String(name));
   b->setToolTip(hint);
@@ -46,17 +47,19 @@ TDekont::TDekont(Program& program)
   ComETip = new QComboBox(this);
   ComETip->setObjectName(QStringLiteral("ComETip"));
   // The kind comes from the list only: a voucher of another kind would fall out of every list.
-  ComETip->addItems({QStringLiteral("K"), QStringLiteral("L"), QStringLiteral("M"), QStringLiteral("N")});
-  ComETip->setToolTip(QStringLiteral(" ( K ) - Kambiyo Evrak   ( L ) - Kur ve Vade Farkı Tahakkuk  "
-                                     "( M ) - Mahsup Fişi  ( N ) - Nakit Hareket "));
+  ComETip->addItems(
+      {QStringLiteral("K"), QStringLiteral("L"), QStringLiteral("M"), QStringLiteral("N")});
+  ComETip->setToolTip(
+      QStringLiteral(" ( K ) - Kambiyo Evrak   ( L ) - Kur ve Vade Farkı Tahakkuk  "
+                     "( M ) - Mahsup Fişi  ( N ) - Nakit Hareket "));
   EdOnay = new ClickEdit(this);
   EdOnay->setObjectName(QStringLiteral("EdOnay"));
   EdOnay->setMaxLength(1);
   EdOnay->setMaximumWidth(40);
 
-  auto side = [this](const char* nameLabel, const char* code, const char* currency, const char* rate,
-                     const char* amount, QLabel*& label, ClickEdit*& codeEdit, QLineEdit*& currencyEdit,
-                     NumberEdit*& rateEdit, NumberEdit*& amountEdit) {
+  auto side = [this](const char* nameLabel, const char* code, const char* currency,
+                     const char* rate, const char* amount, QLabel*& label, ClickEdit*& codeEdit,
+                     QLineEdit*& currencyEdit, NumberEdit*& rateEdit, NumberEdit*& amountEdit) {
     label = new QLabel(this);
     label->setObjectName(QLatin1String(nameLabel));
     codeEdit = new ClickEdit(this);
@@ -74,7 +77,8 @@ TDekont::TDekont(Program& program)
   side("Alacakli", "AlKod", "AlTip", "ALKur", "ALTut", Alacakli, AlKod, AlTip, ALKur, ALTut);
   for (int i = 0; i < 5; ++i) {
     MakIzahat[i] = new QLineEdit(this);
-    MakIzahat[i]->setObjectName(i == 0 ? QStringLiteral("MakIzahat") : QStringLiteral("MakIzahat%1").arg(i + 1));
+    MakIzahat[i]->setObjectName(i == 0 ? QStringLiteral("MakIzahat")
+                                       : QStringLiteral("MakIzahat%1").arg(i + 1));
     MakIzahat[i]->setMaxLength(40);
   }
 
@@ -104,7 +108,8 @@ TDekont::TDekont(Program& program)
 
   auto* tools = new QHBoxLayout;
   const std::tuple<const char*, QString, QString, void (TDekont::*)()> buttons[] = {
-      {"ButYeni", QStringLiteral("Yeni"), QStringLiteral(" Yeni Dekont No "), &TDekont::ButYeniClick},
+      {"ButYeni", QStringLiteral("Yeni"), QStringLiteral(" Yeni Dekont No "),
+       &TDekont::ButYeniClick},
       {"ButAc", QStringLiteral("Aç"), QStringLiteral(" Dekont Aç "), &TDekont::ButAcClick},
       {"ButKaydet", QStringLiteral("Kaydet"), QStringLiteral(" Kayıt "), &TDekont::ButKaydetClick},
       {"ButSil", QStringLiteral("Sil"), QStringLiteral(" Dekont Sil "), &TDekont::ButSilClick},
@@ -132,9 +137,9 @@ TDekont::TDekont(Program& program)
   head->addWidget(EdOnay, 0, 9);
 
   auto* sides = new QGridLayout;
-  auto placeSide = [&](int row, ClickLabel* title, QLabel* name, ClickEdit* code, QLineEdit* currency,
-                       ClickLabel* rateCaption, NumberEdit* rate, ClickLabel* amountCaption,
-                       NumberEdit* amount) {
+  auto placeSide = [&](int row, ClickLabel* title, QLabel* name, ClickEdit* code,
+                       QLineEdit* currency, ClickLabel* rateCaption, NumberEdit* rate,
+                       ClickLabel* amountCaption, NumberEdit* amount) {
     sides->addWidget(title, row, 0);
     sides->addWidget(code, row, 1);
     sides->addWidget(currency, row, 2);
@@ -179,8 +184,8 @@ void TDekont::clear() {
   ENo->setText(QStringLiteral("0"));
   ComETip->setCurrentIndex(1);  // "L"
   for (QLabel* l : {Borclu, Alacakli}) l->clear();
-  for (QLineEdit* e : {static_cast<QLineEdit*>(BorKod), BorTip, static_cast<QLineEdit*>(AlKod), AlTip,
-                       static_cast<QLineEdit*>(EdOnay)}) {
+  for (QLineEdit* e : {static_cast<QLineEdit*>(BorKod), BorTip, static_cast<QLineEdit*>(AlKod),
+                       AlTip, static_cast<QLineEdit*>(EdOnay)}) {
     e->clear();
   }
   for (NumberEdit* e : {BrKur, BRTut, ALKur, ALTut}) e->setValue(0);
@@ -226,9 +231,7 @@ void TDekont::updateLock() {
   for (QLineEdit* e : MakIzahat) e->setReadOnly(locked_);
 }
 
-bool TDekont::mayChange() const {
-  return !dm_.periodIsClosed() && !locked_ && dm_.right(5, '2');
-}
+bool TDekont::mayChange() const { return !dm_.periodIsClosed() && !locked_ && dm_.right(5, '2'); }
 
 void TDekont::ButYeniClick() {
   if (!dm_.right(5, '2')) {

@@ -12,9 +12,9 @@ namespace tolvek {
 
 void TDekontYaz::preview(const VoucherPage& page) {
   const Company letterhead = company::load(program_.dm().connection()).value_or(Company{});
-  program_.ui().printPreview(program_.mainWindow(),
-                             QStringLiteral("Dekont %1").arg(page.number),
-                             [&](QPagedPaintDevice& device) { paintVoucher(device, page, letterhead); });
+  program_.ui().printPreview(
+      program_.mainWindow(), QStringLiteral("Dekont %1").arg(page.number),
+      [&](QPagedPaintDevice& device) { paintVoucher(device, page, letterhead); });
 }
 
 }  // namespace tolvek
