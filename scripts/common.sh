@@ -2,7 +2,7 @@
 # the build.
 
 TOLVEK_PACKAGES=(build-essential cmake ninja-build ccache qt6-base-dev libqt6sql6-mysql
-  mariadb-server mariadb-client libgtest-dev fonts-liberation2 poppler-utils)
+  mariadb-server mariadb-client libgtest-dev fonts-liberation2 poppler-utils qt6-translations-l10n)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,7 +1,9 @@
 // Start-up: the splash, every screen created once, the main window, the event loop. An error that
 // escapes any handler is shown by the general error report and the program goes on.
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include "app/TDM.h"
 #include "app/screens/Program.h"
@@ -33,6 +35,12 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tolvek"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tolvek"));
   QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+  // The toolkit's own dialogs (files, printers, preview) speak Turkish too.
+  QTranslator qtTurkish;
+  if (qtTurkish.load(QLocale(QLocale::Turkish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTurkish);
+  }
 
   tolvek::TSplashForm splash;
   splash.show();

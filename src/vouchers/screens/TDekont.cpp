@@ -161,6 +161,7 @@ TDekont::TDekont(Program& program)
   layout->addLayout(head);
   layout->addLayout(sides);
   layout->addLayout(notes);
+  layout->addStretch(1);
   resize(760, 420);
 
   // The one creation step of a screen: today's date in the date fields.
