@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QThread>
@@ -54,8 +55,9 @@ QString readAll(const QString& path) {
 
 TestServer& TestServer::instance() {
   if (!slot()) {
-    slot().reset(new TestServer());
-    slot()->start();
+    auto server = std::unique_ptr<TestServer>(new TestServer());
+    server->start();
+    slot() = std::move(server);
   }
   return *slot();
 }
@@ -77,21 +79,32 @@ void TestServer::start() {
   const QString base = dir_->path();
   const QString data = base + QStringLiteral("/data");
   const bool root = ::geteuid() == 0;
+  // A temporary folder of its own: test programs that start servers side by side must not meet
+  // in each other's temporary tables.
+  const QString tmp = base + QStringLiteral("/tmp");
+  QDir().mkpath(tmp);
   const QStringList tuning = {QStringLiteral("--innodb-log-file-size=16M"),
-                              QStringLiteral("--innodb-buffer-pool-size=64M")};
+                              QStringLiteral("--innodb-buffer-pool-size=64M"),
+                              QStringLiteral("--tmpdir=") + tmp};
 
-  QProcess install;
   QStringList installArgs = {QStringLiteral("--no-defaults"), QStringLiteral("--datadir=") + data,
                              QStringLiteral("--auth-root-authentication-method=normal"),
                              QStringLiteral("--skip-test-db")};
   if (root) installArgs << QStringLiteral("--user=root");
   installArgs << tuning;
-  install.setProcessChannelMode(QProcess::MergedChannels);
-  install.start(
-      findProgram({QStringLiteral("mariadb-install-db"), QStringLiteral("mysql_install_db")}),
-      installArgs);
-  if (!install.waitForFinished(120000) || install.exitCode() != 0) {
-    throw std::runtime_error("mariadb-install-db failed: " + install.readAll().toStdString());
+  const QString installer =
+      findProgram({QStringLiteral("mariadb-install-db"), QStringLiteral("mysql_install_db")});
+  QString installLog;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    QDir(data).removeRecursively();
+    QProcess install;
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(installer, installArgs);
+    const bool done = install.waitForFinished(120000) && install.exitCode() == 0;
+    installLog = QString::fromUtf8(install.readAll());
+    if (done) break;
+    if (attempt == 2)
+      throw std::runtime_error("mariadb-install-db failed: " + installLog.toStdString());
   }
 
   const QString init = base + QStringLiteral("/init.sql");
