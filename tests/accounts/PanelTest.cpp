@@ -21,21 +21,9 @@
 #include "vouchers/screens/TDekont.h"
 
 using namespace tolvek;
+using test::posting;
 
 namespace {
-
-test::Posting posting(const QString& account, const QDate& date, const QString& type, qint64 number,
-                      double debit, double credit, const QDate& valueDate = {}) {
-  test::Posting p;
-  p.account = account;
-  p.date = date;
-  p.type = type;
-  p.number = number;
-  p.debit = debit;
-  p.credit = credit;
-  p.valueDate = valueDate;
-  return p;
-}
 
 struct Panel {
   explicit Panel(const QString& rights = "3333333333000000", const QString& prefixes = {}) {

@@ -12,16 +12,10 @@
 using namespace tolvek;
 using test::runCliOn;
 
-namespace {
-test::CliResult post(const test::FreshDatabase& db, const QString& json) {
-  return test::postJson(db.name(), json);
-}
-}  // namespace
-
 TEST(PostAccounts, CardsOpeningsAndRatesAsTheirScreensWriteThem) {
   test::FreshDatabase db;
   db.connection().exec("INSERT INTO tlvka (FIRMAADI, Tarih, KAPAT) VALUES ('F', '2026-01-01', 0)");
-  const auto r = post(db, R"([
+  const auto r = test::postJson(db.name(), R"([
     {"kind": "account", "HESAPKOD": "120,001", "TANIM": "Ali'nin Dükkânı", "TIP": "usd", "KARTON": "mus"},
     {"kind": "account", "HESAPKOD": "120,001", "TANIM": "Ali'nin Dükkânı", "TIP": "EUR", "LIMITB": 5000},
     {"kind": "address", "KARTON": "120.001", "ADI": "Ali'nin Dükkânı", "SEHIR": "İzmir"},
@@ -72,7 +66,7 @@ TEST(PostAccounts, RefusalsOfTheScreens) {
   };
   for (const Case& c : cases) {
     test::FreshDatabase db;
-    const auto r = post(db, QString::fromUtf8(c.json));
+    const auto r = test::postJson(db.name(), QString::fromUtf8(c.json));
     EXPECT_EQ(r.status, 1) << c.json;
     EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.said))) << c.json << "\n" << r.err.toStdString();
   }
@@ -80,7 +74,8 @@ TEST(PostAccounts, RefusalsOfTheScreens) {
   test::FreshDatabase locked;
   locked.connection().exec("INSERT INTO tlvka (Tarih, KAPAT) VALUES ('2026-01-01', 1)");
   locked.connection().exec("INSERT INTO tlvkh (HESAPKOD, TIP) VALUES ('100', 'YTL')");
-  const auto r = post(locked, R"({"kind": "opening", "FIRMAKOD": "100", "BORC": 5})");
+  const auto r =
+      test::postJson(locked.name(), R"({"kind": "opening", "FIRMAKOD": "100", "BORC": 5})");
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.err.contains("Dönem Kapatıldı")) << r.err.toStdString();
 }

@@ -10,15 +10,9 @@
 using namespace tolvek;
 using test::runCliOn;
 
-namespace {
-test::CliResult post(const test::FreshDatabase& db, const QString& json) {
-  return test::postJson(db.name(), json);
-}
-}  // namespace
-
 TEST(Post, CompanyAndUsers) {
   test::FreshDatabase db;
-  const auto r = post(db, R"([
+  const auto r = test::postJson(db.name(), R"([
     {"kind": "company", "FIRMAADI": "Ege Parke", "Tarih": "2026-01-01", "stokdvz": "usd", "KSTUT": 2},
     {"kind": "user", "User_Name": "AYŞE", "User_Pass": "a", "User_Works": "2222000000000000", "User_Account": "120;320"}
   ])");
@@ -29,7 +23,7 @@ TEST(Post, CompanyAndUsers) {
   EXPECT_EQ(c.scalar("SELECT User_Account FROM tlvko").toString(), "120;320");
 
   // A second company post changes the one row and keeps the fields it does not name.
-  ASSERT_EQ(post(db, R"({"kind": "company", "SEHIR": "İzmir"})").status, 0);
+  ASSERT_EQ(test::postJson(db.name(), R"({"kind": "company", "SEHIR": "İzmir"})").status, 0);
   QSqlQuery q = c.exec("SELECT FIRMAADI, SEHIR, COUNT(*) FROM tlvka");
   ASSERT_TRUE(q.next());
   EXPECT_EQ(q.value(0).toString(), "Ege Parke");
@@ -40,11 +34,11 @@ TEST(Post, CompanyAndUsers) {
 TEST(Post, TheFirstRefusalStopsTheRunAndEarlierObjectsStay) {
   test::FreshDatabase db;
   // One object per line; the third repeats a user name.
-  const auto r = post(db,
-                      "{\"kind\": \"user\", \"User_Name\": \"A\"}\n"
-                      "{\"kind\": \"user\", \"User_Name\": \"B\"}\n"
-                      "{\"kind\": \"user\", \"User_Name\": \"A\"}\n"
-                      "{\"kind\": \"user\", \"User_Name\": \"C\"}\n");
+  const auto r = test::postJson(db.name(),
+                                "{\"kind\": \"user\", \"User_Name\": \"A\"}\n"
+                                "{\"kind\": \"user\", \"User_Name\": \"B\"}\n"
+                                "{\"kind\": \"user\", \"User_Name\": \"A\"}\n"
+                                "{\"kind\": \"user\", \"User_Name\": \"C\"}\n");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "user A\nuser B\n");
   EXPECT_TRUE(r.err.startsWith("2. nesne (user): ")) << r.err.toStdString();
@@ -69,7 +63,7 @@ TEST(Post, BadObjectsAreRefusedWithTheirReason) {
   };
   for (const Case& c : cases) {
     test::FreshDatabase db;
-    const auto r = post(db, QString::fromUtf8(c.json));
+    const auto r = test::postJson(db.name(), QString::fromUtf8(c.json));
     EXPECT_EQ(r.status, c.status) << c.json << "\n" << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.said))) << c.json << "\n" << r.err.toStdString();
   }

@@ -80,13 +80,8 @@ TEST(PostVoucher, RefusedAsTheScreenRefuses) {
   };
   for (const Case& c : cases) {
     Firm f;
-    test::Posting purchase;
-    purchase.account = "320.001";
-    purchase.date = QDate(2026, 1, 2);
-    purchase.type = "1";
-    purchase.number = 40;
-    purchase.credit = 50;
-    test::addPosting(f.db.connection(), purchase);
+    test::addPosting(f.db.connection(),
+                     test::posting("320.001", QDate(2026, 1, 2), "1", 40, 0, 50));
     f.db.connection().exec("INSERT INTO tlvkq (SIRA) VALUES (40)");
     const auto r = f.post(QString::fromUtf8(c.json));
     EXPECT_EQ(r.status, 1) << c.json;

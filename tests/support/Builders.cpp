@@ -39,6 +39,19 @@ void addPosting(Connection& c, const Posting& p) {
        {":h", p.other}});
 }
 
+Posting posting(const QString& account, const QDate& date, const QString& type, qint64 number,
+                double debit, double credit, const QDate& valueDate) {
+  Posting p;
+  p.account = account;
+  p.date = date;
+  p.type = type;
+  p.number = number;
+  p.debit = debit;
+  p.credit = credit;
+  p.valueDate = valueDate;
+  return p;
+}
+
 QStringList postingRows(Connection& c) {
   QStringList out;
   QSqlQuery q = c.exec(

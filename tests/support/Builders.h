@@ -31,6 +31,9 @@ struct Posting {
   double rate = 1;
 };
 void addPosting(Connection& c, const Posting& p);
+// The fields most tests set, the rest as above.
+Posting posting(const QString& account, const QDate& date, const QString& type, qint64 number,
+                double debit, double credit, const QDate& valueDate = {});
 // Every row of account transactions as "FIRMAKOD|TARIH|…|HESAP", debit rows first.
 QStringList postingRows(Connection& c);
 

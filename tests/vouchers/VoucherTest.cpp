@@ -260,13 +260,8 @@ TEST(Voucher, ApprovedVouchersAreLockedForAllButManagers) {
 
 TEST(Voucher, OpeningOtherNumbers) {
   Desk desk;
-  test::Posting purchase;
-  purchase.account = "100.01";
-  purchase.date = QDate(2026, 1, 2);
-  purchase.type = "1";
-  purchase.number = 40;
-  purchase.credit = 50;
-  test::addPosting(desk.shell.connection(), purchase);
+  test::addPosting(desk.shell.connection(),
+                   test::posting("100.01", QDate(2026, 1, 2), "1", 40, 0, 50));
   desk.d->openModal();
   desk.open(40);
   EXPECT_EQ(desk.shell.ui.lastText(), "Evrak Numarası Dekont No Değil !");
